@@ -1,0 +1,15 @@
+# melvoro_add_test(<name> SOURCES <files...> [LIBS <targets...>] [LABELS <labels...>])
+# One GoogleTest executable per unit; each test case becomes its own CTest test.
+include(GoogleTest)
+
+function(melvoro_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_link_libraries(${name} PRIVATE melvoro_test_support ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  set(props TIMEOUT 120 ENVIRONMENT "MELVORO_BIN_DIR=${CMAKE_BINARY_DIR}/bin")
+  if(ARG_LABELS)
+    list(APPEND props LABELS "${ARG_LABELS}")
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES ${props})
+endfunction()
