@@ -1,0 +1,15 @@
+// The commands of melvoro-cli. Each takes the arguments after its name and returns the
+// process exit code.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace melvoro::cli {
+
+using Args = std::vector<std::string>;
+
+int CommandFetch(const Args& args);
+int CommandSettings(const Args& args);
+
+}  // namespace melvoro::cli

@@ -1,0 +1,72 @@
+// TGethttp: one plain-HTTP request on a thread of its own. Every notification (activity
+// begin, progress, done, error, activity end) runs on the UI thread while the worker waits.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace melvoro {
+
+class ActivityIndicator;
+class MessageBoxes;
+class UiThread;
+
+// What every worker reports to: the UI thread, the indicator it drives, and the message box
+// used when the creator gave no error handler.
+struct RequestContext {
+  UiThread& ui;
+  ActivityIndicator& activity;
+  MessageBoxes& boxes;
+};
+
+class TGethttp {
+ public:
+  using DoneHandler = std::function<void(TGethttp&)>;
+  using ErrorHandler = std::function<void(TGethttp&, const std::string& message)>;
+  using ProgressHandler = std::function<void(TGethttp&, std::uint8_t percent)>;
+
+  explicit TGethttp(const RequestContext& context);
+  ~TGethttp();
+  TGethttp(const TGethttp&) = delete;
+  TGethttp& operator=(const TGethttp&) = delete;
+
+  // Starts the request on its own thread. The worker owns itself from here on and is
+  // destroyed when its thread ends, after the end notification; handlers must not keep a
+  // reference to it beyond their own call.
+  static void Start(std::unique_ptr<TGethttp> worker);
+
+  // Set by the creator.
+  std::string Url;       // "http://host[:port]/path?query"; the scheme may be left out
+  std::string Cookie;    // non-empty: sent as the Cookie header (line ends trimmed)
+  std::string PostData;  // non-empty: POST with this form body, else GET
+  std::string FileName;  // non-empty: the body goes to this file (Windows-1251 path)
+  std::string ItemText;  // carried for the handlers
+  std::int32_t ItemIndex = 0;
+  DoneHandler OnDone;
+  ErrorHandler OnError;
+  ProgressHandler OnProgress;
+  // A body that brings no byte for this long fails the request.
+  std::chrono::seconds StallTimeout{60};
+
+  // Set by the worker; read them in the handlers.
+  std::int32_t StatusCode = 0;
+  std::uint32_t ContentLength = 1;  // declared length, 1 when unknown or not asked for
+  std::string Response;             // the body when FileName is empty
+  std::uint64_t BytesReceived = 0;
+  std::int32_t Percent = 0;
+  std::string ErrorText;
+  // Every response header line received, redirects included, without line ends.
+  std::vector<std::string> ResponseHeaders;
+
+ private:
+  class Transfer;
+  void Execute();
+
+  RequestContext context_;
+};
+
+}  // namespace melvoro
