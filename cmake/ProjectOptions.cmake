@@ -2,7 +2,7 @@
 add_library(melvoro_options INTERFACE)
 target_compile_options(melvoro_options INTERFACE
   -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
-  -Wcast-align -Woverloaded-virtual -Wnull-dereference -Wimplicit-fallthrough
+  -Wcast-align -Woverloaded-virtual -Wimplicit-fallthrough
   -Wmissing-declarations)
 if(MELVORO_WERROR)
   target_compile_options(melvoro_options INTERFACE -Werror)

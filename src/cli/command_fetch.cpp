@@ -1,1 +1,86 @@
-// (in progress)
+// melvoro-cli fetch: one request through the request worker, every notification printed.
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "cli/commands.h"
+#include "cli/console_message_boxes.h"
+#include "core/activity_indicator.h"
+#include "core/cp1251.h"
+#include "core/event_loop.h"
+#include "core/gethttp.h"
+
+namespace melvoro::cli {
+
+namespace {
+
+struct FetchOptions {
+  std::string url, cookie, post, out;  // Windows-1251
+};
+
+std::optional<FetchOptions> ParseFetchArgs(const Args& args) {
+  FetchOptions options;
+  bool have_url = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool has_value = i + 1 < args.size();
+    if ((arg == "--cookie" || arg == "--post" || arg == "--out") && has_value) {
+      std::string value = Utf8ToCp1251(args[++i]);
+      (arg == "--cookie" ? options.cookie : arg == "--post" ? options.post : options.out) = std::move(value);
+    } else if (!have_url && !arg.starts_with("--")) {
+      options.url = Utf8ToCp1251(arg);
+      have_url = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!have_url) return std::nullopt;
+  return options;
+}
+
+}  // namespace
+
+int CommandFetch(const Args& args) {
+  const auto options = ParseFetchArgs(args);
+  if (!options) {
+    std::cerr << "usage: melvoro-cli fetch URL [--cookie TEXT] [--post DATA] [--out FILE]\n";
+    return 2;
+  }
+
+  EventLoop loop;
+  ActivityIndicator activity;
+  ConsoleMessageBoxes boxes;
+  bool ended = false;
+  bool failed = false;
+  int running = 0;
+  activity.OnChange = [&] {
+    if (activity.Count() > running) std::cout << "begin" << std::endl;
+    if (activity.Count() < running) {
+      std::cout << "end" << std::endl;
+      ended = true;
+    }
+    running = activity.Count();
+  };
+
+  auto worker = std::make_unique<TGethttp>(RequestContext{loop, activity, boxes});
+  worker->Url = options->url;
+  worker->Cookie = options->cookie;
+  worker->PostData = options->post;
+  worker->FileName = options->out;
+  worker->OnProgress = [](TGethttp&, std::uint8_t percent) {
+    std::cout << "progress " << static_cast<int>(percent) << std::endl;
+  };
+  worker->OnDone = [](TGethttp& w) {
+    std::cout << "done " << w.StatusCode << ' ' << w.BytesReceived << std::endl;
+  };
+  worker->OnError = [&failed](TGethttp&, const std::string& message) {
+    failed = true;
+    std::cout << "error " << Cp1251ToUtf8(message) << std::endl;
+  };
+  TGethttp::Start(std::move(worker));
+  loop.RunUntil([&] { return ended; }, std::chrono::hours(24 * 365));
+  return failed ? 1 : 0;
+}
+
+}  // namespace melvoro::cli

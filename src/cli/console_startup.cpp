@@ -1,1 +1,15 @@
-// (in progress)
+#include "cli/console_startup.h"
+
+#include "cli/console_message_boxes.h"
+#include "core/special_folders.h"
+
+namespace melvoro::cli {
+
+std::optional<Configuration> ConsoleStartup() {
+  ConsoleMessageBoxes boxes;
+  Configuration config = LoadConfiguration(ExecutableFolder(), boxes);
+  if (config.MustEnd) return std::nullopt;
+  return config;
+}
+
+}  // namespace melvoro::cli

@@ -1,1 +1,358 @@
-// (in progress)
+#include "core/gethttp.h"
+
+#include <curl/curl.h>
+
+#include <algorithm>
+#include <cctype>
+#include <csignal>
+#include <exception>
+#include <mutex>
+#include <optional>
+#include <stdexcept>
+#include <thread>
+
+#include "core/activity_indicator.h"
+#include "core/message_box.h"
+#include "core/part_file.h"
+#include "core/texts.h"
+#include "core/ui_thread.h"
+
+namespace melvoro {
+
+namespace {
+
+constexpr long kConnectTimeoutMs = 10'000;
+constexpr long kMaxRedirects = 10;
+constexpr long kReceiveBuffer = 100 * 1024;  // what the curl command uses; 16 KiB halves throughput
+constexpr auto kProgressInterval = std::chrono::milliseconds(300);
+
+// The UI thread is shutting down: no notification may run any more.
+struct Cancelled {};
+
+void InitCurlOnce() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    curl_global_init(CURL_GLOBAL_DEFAULT);
+    std::signal(SIGPIPE, SIG_IGN);
+  });
+}
+
+// "http://" + host + object, with bytes libcurl would refuse in a URL percent-encoded. The
+// scheme may be left out; any other scheme is refused, there is only plain HTTP.
+std::optional<std::string> RequestUrl(std::string_view url) {
+  const std::size_t scheme_end = url.find("://");
+  if (scheme_end != std::string_view::npos) {
+    const std::string_view scheme = url.substr(0, scheme_end);
+    const bool looks_like_scheme = !scheme.empty() && std::all_of(scheme.begin(), scheme.end(), [](char c) {
+      return std::isalpha(static_cast<unsigned char>(c));
+    });
+    if (looks_like_scheme) {
+      std::string lower(scheme);
+      std::transform(lower.begin(), lower.end(), lower.begin(),
+                     [](unsigned char c) { return std::tolower(c); });
+      if (lower != "http") return std::nullopt;
+      url.remove_prefix(scheme_end + 3);
+    }
+  }
+  std::string out = "http://";
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  for (const char ch : url) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c <= 0x20 || c >= 0x7F) {
+      out += '%';
+      out += kHex[c >> 4];
+      out += kHex[c & 0x0F];
+    } else {
+      out += ch;
+    }
+  }
+  return out;
+}
+
+// A header value never carries a raw line break: the ends are trimmed and a break inside
+// separates cookies the way the header itself does.
+std::string CookieHeaderValue(std::string_view cookie) {
+  const auto is_break = [](char c) { return c == '\r' || c == '\n' || c == '\0'; };
+  while (!cookie.empty() && is_break(cookie.front())) cookie.remove_prefix(1);
+  while (!cookie.empty() && is_break(cookie.back())) cookie.remove_suffix(1);
+  std::string out;
+  for (std::size_t i = 0; i < cookie.size(); ++i) {
+    if (!is_break(cookie[i])) {
+      out += cookie[i];
+      continue;
+    }
+    while (i + 1 < cookie.size() && is_break(cookie[i + 1])) ++i;
+    out += "; ";
+  }
+  return out;
+}
+
+// n * 102400 / length, rounded half to even, never above 100.
+std::int32_t ProgressPercent(std::uint64_t bytes, std::uint64_t length) {
+  const std::uint64_t reads = bytes / 1024 + 1;
+  const std::uint64_t scaled = reads * 102400;
+  std::uint64_t percent = scaled / length;
+  const std::uint64_t remainder = scaled % length;
+  if (remainder * 2 > length || (remainder * 2 == length && percent % 2 == 1)) ++percent;
+  return static_cast<std::int32_t>(std::min<std::uint64_t>(percent, 100));
+}
+
+struct CurlDeleter {
+  void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
+};
+struct SlistDeleter {
+  void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+
+}  // namespace
+
+// The libcurl side of one request, on the worker thread.
+class TGethttp::Transfer {
+ public:
+  Transfer(TGethttp& worker, UiThread::WorkerLink& link) : worker_(worker), link_(link) {}
+
+  // Runs fn on the UI thread; throws Cancelled when the UI thread is gone.
+  void OnUi(const std::function<void()>& fn) {
+    if (!link_.RunAndWait(fn)) throw Cancelled{};
+  }
+
+  // The request itself, up to the done notification. Throws on any failure.
+  void Perform() {
+    TGethttp& w = worker_;
+    std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
+    if (!curl) throw std::runtime_error(std::string(texts::kErrNoInternet));
+    curl_ = curl.get();
+
+    const std::optional<std::string> url = RequestUrl(w.Url);
+    if (!url) throw std::runtime_error(std::string(texts::kErrBadAddress) + w.Url);
+    std::unique_ptr<curl_slist, SlistDeleter> headers;
+    AddHeader(headers, "Accept:");  // the platform client sent no accept types
+    AddHeader(headers, "Content-Type: application/x-www-form-urlencoded");
+    if (!w.Cookie.empty()) AddHeader(headers, "Cookie: " + CookieHeaderValue(w.Cookie));
+
+    curl_easy_setopt(curl_, CURLOPT_URL, url->c_str());
+    curl_easy_setopt(curl_, CURLOPT_PROTOCOLS_STR, "http");
+    curl_easy_setopt(curl_, CURLOPT_REDIR_PROTOCOLS_STR, "http");
+    curl_easy_setopt(curl_, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(curl_, CURLOPT_MAXREDIRS, kMaxRedirects);
+    curl_easy_setopt(curl_, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl_, CURLOPT_CONNECTTIMEOUT_MS, kConnectTimeoutMs);
+    curl_easy_setopt(curl_, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_0);
+    curl_easy_setopt(curl_, CURLOPT_USERAGENT, "Firefox 3.0");
+    curl_easy_setopt(curl_, CURLOPT_HTTPHEADER, headers.get());
+    curl_easy_setopt(curl_, CURLOPT_BUFFERSIZE, kReceiveBuffer);
+    if (!w.PostData.empty()) {
+      curl_easy_setopt(curl_, CURLOPT_POST, 1L);
+      curl_easy_setopt(curl_, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(w.PostData.size()));
+      curl_easy_setopt(curl_, CURLOPT_POSTFIELDS, w.PostData.data());
+    }
+    curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, &Transfer::OnBody);
+    curl_easy_setopt(curl_, CURLOPT_WRITEDATA, this);
+    curl_easy_setopt(curl_, CURLOPT_HEADERFUNCTION, &Transfer::OnHeader);
+    curl_easy_setopt(curl_, CURLOPT_HEADERDATA, this);
+    curl_easy_setopt(curl_, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(curl_, CURLOPT_XFERINFOFUNCTION, &Transfer::OnTick);
+    curl_easy_setopt(curl_, CURLOPT_XFERINFODATA, this);
+
+    if (!w.FileName.empty()) file_.emplace(w.FileName);
+    w.ContentLength = 1;
+
+    last_byte_ = std::chrono::steady_clock::now();
+    const CURLcode rc = curl_easy_perform(curl_);
+    if (callback_error_) std::rethrow_exception(callback_error_);
+    if (link_.AbortRequested()) throw Cancelled{};
+    if (stalled_)
+      throw std::runtime_error(
+          std::string(response_started_ ? std::string_view(texts::kErrStalled) : texts::kErrNoConnection));
+    if (rc != CURLE_OK) throw std::runtime_error(MessageFor(rc));
+
+    if (w.OnProgress) {
+      w.Percent = 100;
+      OnUi([&] { w.OnProgress(w, 100); });
+    }
+    long status = 0;
+    curl_easy_getinfo(curl_, CURLINFO_RESPONSE_CODE, &status);
+    w.StatusCode = static_cast<std::int32_t>(status);
+    if (w.StatusCode != 200)
+      throw std::runtime_error(std::string(texts::kErrBadStatus) + std::to_string(w.StatusCode));
+    // Only a complete 200 answer takes the target's name.
+    if (file_) file_->Commit();
+    if (w.OnDone) OnUi([&] { w.OnDone(w); });
+  }
+
+  // Removes an unfinished temporary file before anyone is told of the failure.
+  void Discard() { file_.reset(); }
+
+ private:
+  static void AddHeader(std::unique_ptr<curl_slist, SlistDeleter>& list, const std::string& line) {
+    curl_slist* grown = curl_slist_append(list.get(), line.c_str());
+    if (!grown) throw std::bad_alloc();
+    list.release();
+    list.reset(grown);
+  }
+
+  static size_t OnBody(char* data, size_t size, size_t count, void* self) {
+    auto* t = static_cast<Transfer*>(self);
+    const size_t bytes = size * count;
+    try {
+      t->Received(data, bytes);
+      return bytes;
+    } catch (...) {
+      // Nothing may unwind through libcurl; the error is raised again after it returns.
+      t->callback_error_ = std::current_exception();
+      return CURL_WRITEFUNC_ERROR;
+    }
+  }
+
+  static size_t OnHeader(char* data, size_t size, size_t count, void* self) {
+    auto* t = static_cast<Transfer*>(self);
+    const size_t bytes = size * count;
+    std::string_view line(data, bytes);
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+    try {
+      if (!line.empty()) t->worker_.ResponseHeaders.emplace_back(line);
+      t->response_started_ = true;
+      t->last_byte_ = std::chrono::steady_clock::now();
+    } catch (...) {
+      t->callback_error_ = std::current_exception();
+      return 0;
+    }
+    return bytes;
+  }
+
+  // libcurl calls this often while data flows and about once a second when idle. Its own
+  // low-speed limit averages over seconds of history and notices a stall late; this counts
+  // from the last byte.
+  static int OnTick(void* self, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    auto* t = static_cast<Transfer*>(self);
+    if (t->link_.AbortRequested()) return 1;
+    if (std::chrono::steady_clock::now() - t->last_byte_ > t->worker_.StallTimeout) {
+      t->stalled_ = true;
+      return 1;
+    }
+    return 0;
+  }
+
+  void Received(const char* data, size_t bytes) {
+    TGethttp& w = worker_;
+    last_byte_ = std::chrono::steady_clock::now();
+    if (!length_checked_) {
+      length_checked_ = true;
+      // A declared length of 0 says nothing about a body that is arriving: treat it as unknown.
+      curl_off_t length = -1;
+      if (w.OnProgress && curl_easy_getinfo(curl_, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) == CURLE_OK &&
+          length > 0) {
+        declared_length_ = static_cast<std::uint64_t>(length);
+        w.ContentLength = static_cast<std::uint32_t>(std::min<std::uint64_t>(declared_length_, UINT32_MAX));
+      }
+    }
+    if (file_) {
+      file_->Write(data, bytes);
+    } else {
+      w.Response.append(data, bytes);
+    }
+    w.BytesReceived += bytes;
+
+    if (!w.OnProgress || declared_length_ == 0) return;
+    const auto now = std::chrono::steady_clock::now();
+    if (last_report_ && now - *last_report_ <= kProgressInterval) return;
+    last_report_ = now;
+    w.Percent = ProgressPercent(w.BytesReceived, declared_length_);
+    const auto percent = static_cast<std::uint8_t>(w.Percent);
+    OnUi([&] { w.OnProgress(w, percent); });
+  }
+
+  std::string MessageFor(CURLcode rc) const {
+    switch (rc) {
+      case CURLE_COULDNT_RESOLVE_HOST:
+      case CURLE_COULDNT_RESOLVE_PROXY:
+      case CURLE_COULDNT_CONNECT:
+      case CURLE_SEND_ERROR:
+      case CURLE_GOT_NOTHING:
+      case CURLE_OPERATION_TIMEDOUT:  // only the connect has a libcurl time-out
+        return std::string(texts::kErrNoConnection);
+      case CURLE_PARTIAL_FILE:
+      case CURLE_RECV_ERROR:
+        if (!response_started_) return std::string(texts::kErrNoConnection);
+        return std::string(texts::kErrTransferCut) + std::to_string(worker_.BytesReceived);
+      case CURLE_TOO_MANY_REDIRECTS:
+        return std::string(texts::kErrTooManyRedirects);
+      case CURLE_URL_MALFORMAT:
+      case CURLE_UNSUPPORTED_PROTOCOL:
+        return std::string(texts::kErrBadAddress) + worker_.Url;
+      default:
+        return std::string(texts::kErrNetwork) + curl_easy_strerror(rc);
+    }
+  }
+
+  TGethttp& worker_;
+  UiThread::WorkerLink& link_;
+  CURL* curl_ = nullptr;
+  std::optional<PartFile> file_;
+  std::exception_ptr callback_error_;
+  bool length_checked_ = false;
+  bool response_started_ = false;
+  bool stalled_ = false;
+  std::chrono::steady_clock::time_point last_byte_;
+  std::uint64_t declared_length_ = 0;  // 0: unknown
+  std::optional<std::chrono::steady_clock::time_point> last_report_;
+};
+
+TGethttp::TGethttp(const RequestContext& context) : context_(context) {}
+
+TGethttp::~TGethttp() = default;
+
+void TGethttp::Start(std::unique_ptr<TGethttp> worker) {
+  InitCurlOnce();
+  auto link = worker->context_.ui.AttachWorker();
+  std::thread([worker = std::move(worker), link = std::move(link)]() mutable {
+    {
+      Transfer transfer(*worker, *link);
+      worker->Execute(transfer);
+    }
+    worker.reset();  // freed before the link goes, so shutdown waits for it
+  }).detach();
+}
+
+void TGethttp::Execute(Transfer& transfer) {
+  try {
+    transfer.OnUi([&] { context_.activity.ActivityBegin(); });
+    try {
+      transfer.Perform();
+    } catch (const Cancelled&) {
+      transfer.Discard();
+      throw;
+    } catch (const std::exception& e) {
+      transfer.Discard();
+      ErrorText = e.what();
+      ReportError(transfer);
+    } catch (...) {
+      transfer.Discard();
+      ErrorText = std::string(texts::kErrUnknown);
+      ReportError(transfer);
+    }
+    transfer.OnUi([&] { context_.activity.ActivityEnd(); });
+  } catch (const Cancelled&) {
+    // The program is closing: nobody is left to tell.
+  }
+  Response.clear();
+  Response.shrink_to_fit();
+}
+
+void TGethttp::ReportError(Transfer& transfer) {
+  try {
+    transfer.OnUi([&] {
+      if (OnError) {
+        OnError(*this, ErrorText);
+      } else {
+        context_.boxes.Show(std::string(texts::kDefaultRequestErrorCaption), ErrorText, MessageIcon::Error);
+      }
+    });
+  } catch (const Cancelled&) {
+    throw;
+  } catch (...) {
+    // An error handler that fails itself has nobody left to report to; the end still runs.
+  }
+}
+
+}  // namespace melvoro

@@ -64,7 +64,8 @@ class TGethttp {
 
  private:
   class Transfer;
-  void Execute();
+  void Execute(Transfer& transfer);
+  void ReportError(Transfer& transfer);
 
   RequestContext context_;
 };

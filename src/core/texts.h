@@ -30,4 +30,17 @@ inline constexpr auto kErrCannotCreateFile = W1251(u8"Не могу создат
 inline constexpr auto kErrCannotWriteFile = W1251(u8"Не могу записать файл ");
 inline constexpr auto kErrUnknown = W1251(u8"Неизвестная ошибка");
 
+// Authorization utility (auth), shown on its terminal
+inline constexpr auto kAuthLoginTitle = W1251(u8"Вход на ");
+inline constexpr auto kAuthEmailPrompt = W1251(u8"E-mail: ");
+inline constexpr auto kAuthPasswordPrompt = W1251(u8"Пароль: ");
+inline constexpr auto kAuthWrongPassword = W1251(u8"Не удалось войти: неверный e-mail или пароль.");
+inline constexpr auto kAuthLoginError = W1251(u8"Не удалось войти: ");
+inline constexpr auto kAuthNotACookie = W1251(u8"Это не cookie сессии: в тексте нет remixsid.");
+inline constexpr auto kAuthNoTerminal = W1251(u8"Нет терминала, чтобы спросить e-mail и пароль.");
+inline constexpr auto kAuthCannotSave = W1251(u8"Не могу сохранить cookie: ");
+inline constexpr auto kAuthCannotRead = W1251(u8"Не могу прочитать ");
+inline constexpr auto kAuthCannotDelete = W1251(u8"Не могу удалить cookie: ");
+inline constexpr auto kAuthNoPassword = W1251(u8"На стандартном вводе нет пароля.");
+
 }  // namespace melvoro::texts

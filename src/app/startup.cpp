@@ -1,0 +1,66 @@
+#include "app/startup.h"
+
+#include "app/hosts_config.h"
+#include "app/ini_file.h"
+#include "core/cp1251.h"
+#include "core/message_box.h"
+#include "core/os_path.h"
+#include "core/process.h"
+#include "core/special_folders.h"
+#include "core/texts.h"
+
+namespace melvoro {
+
+namespace {
+
+constexpr std::string_view kDefaultThreadsCount = "5";
+
+}  // namespace
+
+StartupSeams SystemStartupSeams() {
+  return StartupSeams{.RunAuth = RunAuthUtility, .DesktopFolder = [] { return DesktopFolder(); }};
+}
+
+Configuration LoadConfiguration(const std::filesystem::path& app_folder, MessageBoxes& boxes,
+                                const StartupSeams& seams) {
+  Configuration config;
+  TArray& settings = config.Settings;
+  const IniFile ini(app_folder / "config.ini");
+
+  // A config.ini that cannot be read leaves the text empty, as the profile functions did.
+  IniText text;
+  try {
+    text = ini.Load();
+    settings.Set("email", text.Read("Authorization", "email"));
+    // Each value goes through the case-blind lookup, so of two spellings of a key the first
+    // one's value lands under both.
+    for (const std::string& key : text.Keys("Melvoro")) settings.Set(key, text.Read("Melvoro", key));
+  } catch (const std::exception&) {
+    boxes.Show(std::string(texts::kConfigErrorCaption), std::string(texts::kConfigReadError),
+               MessageIcon::Error);
+  }
+  config.Hosts = LoadHosts(text);
+
+  settings.Set("cookie", text.Read("Authorization", "cookie"));
+  const std::string output = seams.RunAuth ? seams.RunAuth(app_folder) : std::string();
+  if (output.find("remixsid") != std::string::npos) {
+    settings.Set("cookie", output);
+  } else {
+    config.MustEnd = true;
+  }
+
+  if (settings.Get("ThreadsCount").empty()) settings.Set("ThreadsCount", kDefaultThreadsCount);
+  if (settings.Get("UploadDir").empty()) {
+    const std::filesystem::path desktop =
+        seams.DesktopFolder ? seams.DesktopFolder() : std::filesystem::path();
+    settings.Set("UploadDir", FromOsPath(desktop) + "/");
+  }
+  return config;
+}
+
+std::string RunAuthUtility(const std::filesystem::path& app_folder) {
+  const ProcessResult result = RunProcess(app_folder / "auth", {"-a"});
+  return Utf8ToCp1251(result.Output);
+}
+
+}  // namespace melvoro

@@ -1,0 +1,42 @@
+// The program's start-up: the settings table from config.ini, the session cookie from the
+// authorization utility, and the defaults of what is still unset.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "app/settings_table.h"
+#include "core/hosts.h"
+
+namespace melvoro {
+
+class MessageBoxes;
+
+struct Configuration {
+  TArray Settings;
+  melvoro::Hosts Hosts;
+  // No session cookie: the program ends without a word once start-up is through.
+  bool MustEnd = false;
+};
+
+// What start-up asks of the system, replaceable in tests.
+struct StartupSeams {
+  // Output of the authorization utility in the app folder, Windows-1251; empty if it won't run.
+  std::function<std::string(const std::filesystem::path& app_folder)> RunAuth;
+  // The user's desktop folder, empty when there is none.
+  std::function<std::filesystem::path()> DesktopFolder;
+};
+
+// The real ones: RunAuthUtility and the XDG desktop folder.
+StartupSeams SystemStartupSeams();
+
+// Reads <app_folder>/config.ini and runs the authorization utility. A config.ini that exists
+// but cannot be read costs one message box; start-up goes on with what it has.
+Configuration LoadConfiguration(const std::filesystem::path& app_folder, MessageBoxes& boxes,
+                                const StartupSeams& seams = SystemStartupSeams());
+
+// Runs "<app_folder>/auth -a" and returns what it printed, converted from UTF-8.
+std::string RunAuthUtility(const std::filesystem::path& app_folder);
+
+}  // namespace melvoro

@@ -1,0 +1,73 @@
+#include "core/part_file.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+
+#include "core/file_io.h"
+#include "core/os_path.h"
+#include "core/texts.h"
+
+namespace melvoro {
+
+namespace {
+
+constexpr int kMaxSiblings = 100;
+
+std::runtime_error TransferFileError(std::string_view prefix, std::string_view name, int error) {
+  return std::runtime_error(std::string(prefix) + std::string(name) + " (" + std::strerror(error) + ")");
+}
+
+}  // namespace
+
+PartFile::PartFile(std::string_view target_cp1251)
+    : target_cp1251_(target_cp1251), target_(ToOsPath(target_cp1251)) {
+  // The lock tells apart a stale leftover, which we may reuse, from a transfer that is still
+  // writing it, which we must not disturb.
+  for (int n = 0; n < kMaxSiblings; ++n) {
+    std::filesystem::path candidate = target_;
+    candidate += n == 0 ? std::string(kSuffix) : "." + std::to_string(n) + std::string(kSuffix);
+    const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) throw TransferFileError(texts::kErrCannotCreateFile, target_cp1251_, errno);
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+      if (::ftruncate(fd, 0) != 0) {
+        const int error = errno;
+        ::close(fd);
+        throw TransferFileError(texts::kErrCannotCreateFile, target_cp1251_, error);
+      }
+      fd_ = fd;
+      temp_ = candidate;
+      return;
+    }
+    ::close(fd);
+  }
+  throw TransferFileError(texts::kErrCannotCreateFile, target_cp1251_, EBUSY);
+}
+
+PartFile::~PartFile() {
+  if (fd_ >= 0) ::close(fd_);
+  if (!committed_ && !temp_.empty()) ::unlink(temp_.c_str());
+}
+
+void PartFile::Write(const char* data, std::size_t size) {
+  if (!WriteAll(fd_, std::string_view(data, size)))
+    throw TransferFileError(texts::kErrCannotWriteFile, target_cp1251_, errno);
+}
+
+void PartFile::Commit() {
+  // Rename while still holding the lock, so no other writer can claim the name in between.
+  if (::rename(temp_.c_str(), target_.c_str()) != 0)
+    throw TransferFileError(texts::kErrCannotWriteFile, target_cp1251_, errno);
+  committed_ = true;
+  if (::close(fd_) != 0) {
+    fd_ = -1;
+    throw TransferFileError(texts::kErrCannotWriteFile, target_cp1251_, errno);
+  }
+  fd_ = -1;
+}
+
+}  // namespace melvoro

@@ -1,0 +1,36 @@
+// A file written under a temporary name beside its target and renamed over the target only
+// when complete, so no partial file ever stands under the final name.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace melvoro {
+
+class PartFile {
+ public:
+  static constexpr std::string_view kSuffix = ".part";
+
+  // Creates or truncates "<target>.part" (another writer busy with the same target gets
+  // "<target>.1.part" and so on). Throws std::runtime_error with a Windows-1251 message.
+  explicit PartFile(std::string_view target_cp1251);
+  ~PartFile();  // removes the temporary file unless committed
+  PartFile(const PartFile&) = delete;
+  PartFile& operator=(const PartFile&) = delete;
+
+  void Write(const char* data, std::size_t size);
+  // Closes the file and renames it over the target.
+  void Commit();
+
+  const std::filesystem::path& TemporaryPath() const { return temp_; }
+
+ private:
+  std::string target_cp1251_;
+  std::filesystem::path target_;
+  std::filesystem::path temp_;
+  int fd_ = -1;
+  bool committed_ = false;
+};
+
+}  // namespace melvoro

@@ -1,0 +1,22 @@
+// Platform seam: the folders the system asks the OS for. Paths are the OS's own (UTF-8).
+#pragma once
+
+#include <filesystem>
+
+namespace melvoro {
+
+// The folder of the running executable (from /proc/self/exe).
+std::filesystem::path ExecutableFolder();
+
+// The user's home: $HOME, else the password database; empty when neither says.
+std::filesystem::path HomeFolder();
+
+// The XDG desktop folder: XDG_DESKTOP_DIR of $XDG_CONFIG_HOME/user-dirs.dirs (default
+// ~/.config), else ~/Desktop. A missing desktop is created, one level only, as the Windows
+// folder query's create flag did; empty when it neither exists nor can be made.
+std::filesystem::path DesktopFolder();
+
+// $XDG_DATA_HOME, else ~/.local/share. Not created here.
+std::filesystem::path UserDataFolder();
+
+}  // namespace melvoro

@@ -1,0 +1,79 @@
+#include "login.h"
+
+#include <chrono>
+#include <iostream>
+#include <memory>
+
+#include "core/activity_indicator.h"
+#include "core/cp1251.h"
+#include "core/event_loop.h"
+#include "core/gethttp.h"
+#include "core/message_box.h"
+#include "core/text_helpers.h"
+
+namespace melvoro::auth {
+
+namespace {
+
+// Only shown if the request had no error handler of its own; it always has one here.
+class StderrBoxes final : public MessageBoxes {
+ public:
+  void Show(const std::string& caption, const std::string& text, MessageIcon) override {
+    std::cerr << Cp1251ToUtf8(caption) << ": " << Cp1251ToUtf8(text) << std::endl;
+  }
+};
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
+
+std::optional<std::string> SessionCookie(const std::vector<std::string>& header_lines) {
+  constexpr std::string_view kHeader = "set-cookie:";
+  constexpr std::string_view kName = "remixsid=";
+  std::optional<std::string> found;
+  for (const std::string& line : header_lines) {
+    if (line.size() < kHeader.size() || CyrLowerCase(line.substr(0, kHeader.size())) != kHeader) continue;
+    std::string_view cookie = TrimBlanks(std::string_view(line).substr(kHeader.size()));
+    if (!cookie.starts_with(kName)) continue;
+    const std::string_view value = TrimBlanks(cookie.substr(kName.size(), cookie.find(';') - kName.size()));
+    if (!value.empty()) found = std::string(kName) + std::string(value);
+  }
+  return found;
+}
+
+LoginResult LogIn(const Hosts& hosts, std::string_view email, std::string_view password) {
+  EventLoop loop;
+  ActivityIndicator activity;
+  StderrBoxes boxes;
+  bool started = false;
+  bool ended = false;
+  activity.OnChange = [&] {
+    if (activity.Count() > 0) started = true;
+    if (started && activity.Count() == 0) ended = true;
+  };
+
+  LoginResult result;
+  std::vector<std::string> headers;
+  auto worker = std::make_unique<TGethttp>(RequestContext{loop, activity, boxes});
+  worker->Url = "http://" + hosts.Login + "/?act=login";
+  worker->PostData = "email=" + UrlEncode(email) + "&pass=" + UrlEncode(password);
+  worker->OnDone = [&](TGethttp& w) { headers = w.ResponseHeaders; };
+  // A cookie set on the way still counts when the page after it fails.
+  worker->OnError = [&](TGethttp& w, const std::string& message) {
+    headers = w.ResponseHeaders;
+    result.Error = message;
+  };
+  TGethttp::Start(std::move(worker));
+  // The worker's own connect and stall time-outs bound the wait.
+  loop.RunUntil([&] { return ended; }, std::chrono::hours(24));
+
+  result.Cookie = SessionCookie(headers);
+  if (result.Cookie) result.Error.clear();
+  return result;
+}
+
+}  // namespace melvoro::auth

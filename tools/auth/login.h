@@ -1,0 +1,25 @@
+// One log-in on the social network's login host through the program's request worker.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/hosts.h"
+
+namespace melvoro::auth {
+
+struct LoginResult {
+  std::optional<std::string> Cookie;  // "remixsid=VALUE" on success
+  std::string Error;                  // Windows-1251; empty when the site simply refused
+};
+
+// POSTs email and pass (Windows-1251) to http://<Login host>/?act=login.
+LoginResult LogIn(const Hosts& hosts, std::string_view email, std::string_view password);
+
+// "remixsid=VALUE" from the last "Set-Cookie: remixsid=VALUE" with a value among the
+// response header lines, redirects included; nothing when none sets one.
+std::optional<std::string> SessionCookie(const std::vector<std::string>& header_lines);
+
+}  // namespace melvoro::auth

@@ -1,0 +1,29 @@
+// One connection's exchange: read the request, log it, answer it, close.
+#pragma once
+
+#include <string>
+
+#include "netsim/faults.h"
+#include "netsim/request_log.h"
+
+namespace melvoro::netsim {
+
+// What all connections share.
+struct Site {
+  RequestLog* log = nullptr;  // nullptr: no log
+  ArmedFaults faults;
+  std::string own_address;  // "127.0.0.1:PORT", for a request that names no host
+};
+
+struct Answer {
+  Response response;
+  Delivery delivery;
+};
+
+// The answer to a complete, well-formed request, faults and rate applied.
+Answer Respond(const Request& request, Site& site);
+
+// Serves the connection; the caller closes the socket afterwards.
+void ServeConnection(int fd, Site& site);
+
+}  // namespace melvoro::netsim

@@ -1,0 +1,107 @@
+// netsim --listen 127.0.0.1:PORT [--log FILE]
+// A loopback HTTP server that answers as every host the program talks to.
+#include <pthread.h>
+#include <signal.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+
+#include "netsim/request_log.h"
+#include "netsim/server.h"
+
+namespace {
+
+constexpr int kUsageExit = 2;
+
+struct Options {
+  std::string address;
+  int port = 0;
+  std::string log_path;
+};
+
+int Usage() {
+  std::fputs("usage: netsim --listen 127.0.0.1:PORT [--log FILE]\n", stderr);
+  return kUsageExit;
+}
+
+bool ParseListen(std::string_view text, Options& options) {
+  const std::size_t colon = text.rfind(':');
+  if (colon == std::string_view::npos || colon == 0) return false;
+  const std::string_view port = text.substr(colon + 1);
+  if (port.empty() || port.size() > 5 || port.find_first_not_of("0123456789") != std::string_view::npos)
+    return false;
+  options.port = std::atoi(std::string(port).c_str());
+  options.address = text.substr(0, colon);
+  return options.port <= 65535;
+}
+
+std::optional<Options> ParseArguments(int argc, char** argv) {
+  Options options;
+  bool listen = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (i + 1 >= argc) return std::nullopt;
+    if (arg == "--listen" && !listen) {
+      if (!ParseListen(argv[++i], options)) return std::nullopt;
+      listen = true;
+    } else if (arg == "--log" && options.log_path.empty()) {
+      options.log_path = argv[++i];
+      if (options.log_path.empty()) return std::nullopt;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!listen) return std::nullopt;
+  return options;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::optional<Options> options = ParseArguments(argc, argv);
+  if (!options) return Usage();
+
+  // A client that leaves mid-answer must not end the server; sends report it instead.
+  signal(SIGPIPE, SIG_IGN);
+  // Every thread inherits the blocked set; only main waits for the signals that end us.
+  sigset_t stop_signals;
+  sigemptyset(&stop_signals);
+  sigaddset(&stop_signals, SIGINT);
+  sigaddset(&stop_signals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &stop_signals, nullptr);
+
+  using melvoro::netsim::RequestLog;
+  melvoro::netsim::Site site;
+  std::unique_ptr<RequestLog> log;
+  melvoro::netsim::Server server(site);
+  int port = 0;
+  try {
+    if (!options->log_path.empty()) {
+      log = std::make_unique<RequestLog>(options->log_path);
+      site.log = log.get();
+    }
+    port = server.Listen(options->address, options->port);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "netsim: %s\n", e.what());
+    return 1;
+  }
+  site.own_address = options->address + ":" + std::to_string(port);
+
+  std::thread acceptor([&server] { server.AcceptLoop(); });
+  std::printf("listening on %s\n", site.own_address.c_str());
+  std::fflush(stdout);
+
+  int signal_number = 0;
+  sigwait(&stop_signals, &signal_number);
+  server.Stop();
+  acceptor.join();
+  // A connection thread that did not end in time must not outlive the state it uses.
+  std::fflush(nullptr);
+  std::quick_exit(0);
+}
