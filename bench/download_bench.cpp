@@ -11,9 +11,9 @@
 #include <string>
 
 #include "core/activity_indicator.h"
+#include "core/console_message_boxes.h"
 #include "core/event_loop.h"
 #include "core/gethttp.h"
-#include "core/message_box.h"
 #include "core/process.h"
 #include "support/netsim_process.h"
 #include "support/temp_dir.h"
@@ -23,13 +23,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr std::size_t kBytes = 256u << 20;
 constexpr int kRounds = 3;
-
-class QuietBoxes final : public melvoro::MessageBoxes {
- public:
-  void Show(const std::string&, const std::string& text, melvoro::MessageIcon) override {
-    std::cerr << "error: " << text << '\n';
-  }
-};
 
 long MaxRssKb(int who) {
   rusage usage{};
@@ -41,16 +34,14 @@ long MaxRssKb(int who) {
 double WorkerSeconds(const std::string& url, const std::filesystem::path& file, int& reports) {
   melvoro::EventLoop loop;
   melvoro::ActivityIndicator activity;
-  QuietBoxes boxes;
-  bool ended = false;
-  activity.OnChange = [&] { ended = activity.Count() == 0; };
+  melvoro::ConsoleMessageBoxes boxes;
   auto worker = std::make_unique<melvoro::TGethttp>(melvoro::RequestContext{loop, activity, boxes});
   worker->Url = url;
   worker->FileName = file.string();
   worker->OnProgress = [&](melvoro::TGethttp&, std::uint8_t) { ++reports; };
   const auto start = Clock::now();
   melvoro::TGethttp::Start(std::move(worker));
-  loop.RunUntil([&] { return ended; }, std::chrono::minutes(5));
+  loop.RunUntil([&] { return loop.RunningWorkers() == 0; }, std::chrono::minutes(5));
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "cli/console_message_boxes.h"
 #include "core/activity_indicator.h"
+#include "core/console_message_boxes.h"
 #include "core/cp1251.h"
 #include "core/event_loop.h"
 #include "core/gethttp.h"
@@ -51,15 +51,11 @@ int CommandFetch(const Args& args) {
   EventLoop loop;
   ActivityIndicator activity;
   ConsoleMessageBoxes boxes;
-  bool ended = false;
   bool failed = false;
   int running = 0;
   activity.OnChange = [&] {
     if (activity.Count() > running) std::cout << "begin" << std::endl;
-    if (activity.Count() < running) {
-      std::cout << "end" << std::endl;
-      ended = true;
-    }
+    if (activity.Count() < running) std::cout << "end" << std::endl;
     running = activity.Count();
   };
 
@@ -79,7 +75,7 @@ int CommandFetch(const Args& args) {
     std::cout << "error " << Cp1251ToUtf8(message) << std::endl;
   };
   TGethttp::Start(std::move(worker));
-  loop.RunUntil([&] { return ended; }, std::chrono::hours(24 * 365));
+  loop.RunUntil([&] { return loop.RunningWorkers() == 0; }, std::chrono::hours(24 * 365));
   return failed ? 1 : 0;
 }
 

@@ -1,6 +1,6 @@
 #include "cli/console_startup.h"
 
-#include "cli/console_message_boxes.h"
+#include "core/console_message_boxes.h"
 #include "core/special_folders.h"
 
 namespace melvoro::cli {

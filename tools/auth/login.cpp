@@ -1,27 +1,18 @@
 #include "login.h"
 
 #include <chrono>
-#include <iostream>
 #include <memory>
 
 #include "core/activity_indicator.h"
+#include "core/console_message_boxes.h"
 #include "core/cp1251.h"
 #include "core/event_loop.h"
 #include "core/gethttp.h"
-#include "core/message_box.h"
 #include "core/text_helpers.h"
 
 namespace melvoro::auth {
 
 namespace {
-
-// Only shown if the request had no error handler of its own; it always has one here.
-class StderrBoxes final : public MessageBoxes {
- public:
-  void Show(const std::string& caption, const std::string& text, MessageIcon) override {
-    std::cerr << Cp1251ToUtf8(caption) << ": " << Cp1251ToUtf8(text) << std::endl;
-  }
-};
 
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
@@ -48,13 +39,7 @@ std::optional<std::string> SessionCookie(const std::vector<std::string>& header_
 LoginResult LogIn(const Hosts& hosts, std::string_view email, std::string_view password) {
   EventLoop loop;
   ActivityIndicator activity;
-  StderrBoxes boxes;
-  bool started = false;
-  bool ended = false;
-  activity.OnChange = [&] {
-    if (activity.Count() > 0) started = true;
-    if (started && activity.Count() == 0) ended = true;
-  };
+  ConsoleMessageBoxes boxes;  // never shown: the request has an error handler
 
   LoginResult result;
   std::vector<std::string> headers;
@@ -69,7 +54,7 @@ LoginResult LogIn(const Hosts& hosts, std::string_view email, std::string_view p
   };
   TGethttp::Start(std::move(worker));
   // The worker's own connect and stall time-outs bound the wait.
-  loop.RunUntil([&] { return ended; }, std::chrono::hours(24));
+  loop.RunUntil([&] { return loop.RunningWorkers() == 0; }, std::chrono::hours(24));
 
   result.Cookie = SessionCookie(headers);
   if (result.Cookie) result.Error.clear();

@@ -1,13 +1,13 @@
-#include "cli/console_message_boxes.h"
+#include "core/console_message_boxes.h"
 
 #include <iostream>
 
 #include "core/cp1251.h"
 
-namespace melvoro::cli {
+namespace melvoro {
 
 void ConsoleMessageBoxes::Show(const std::string& caption, const std::string& text, MessageIcon /*icon*/) {
   std::cerr << Cp1251ToUtf8(caption) << ": " << Cp1251ToUtf8(text) << std::endl;
 }
 
-}  // namespace melvoro::cli
+}  // namespace melvoro
