@@ -6,8 +6,8 @@
 #include "core/message_box.h"
 #include "core/os_path.h"
 #include "core/process.h"
-#include "core/special_folders.h"
 #include "core/texts.h"
+#include "core/user_folders.h"
 
 namespace melvoro {
 

@@ -10,8 +10,8 @@
 #include "core/cp1251.h"
 #include "core/message_box.h"
 #include "core/os_path.h"
-#include "core/special_folders.h"
 #include "core/texts.h"
+#include "core/user_folders.h"
 #include "support/temp_dir.h"
 
 namespace melvoro {

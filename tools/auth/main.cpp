@@ -10,8 +10,8 @@
 #include "app/ini_file.h"
 #include "cookie_store.h"
 #include "core/cp1251.h"
-#include "core/special_folders.h"
 #include "core/texts.h"
+#include "core/user_folders.h"
 #include "login.h"
 #include "terminal.h"
 

@@ -1,4 +1,4 @@
-#include "core/special_folders.h"
+#include "core/user_folders.h"
 
 #include <pwd.h>
 #include <sys/stat.h>
