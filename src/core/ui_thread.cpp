@@ -73,12 +73,15 @@ bool UiThread::RunAndWaitOn(const std::shared_ptr<State>& state, const std::func
   call->changed.wait(
       call_lock, [&] { return call->stage == Call::Stage::Done || call->stage == Call::Stage::Cancelled; });
   const bool ran = call->stage == Call::Stage::Done;
+  // Take the exception out of the call: the UI thread may drop the call's last reference, and
+  // the exception must then belong to this thread alone.
+  const std::exception_ptr error = std::move(call->error);
   call_lock.unlock();
   {
     std::lock_guard lock(state->mutex);
     state->pending.erase(call);
   }
-  if (call->error) std::rethrow_exception(call->error);
+  if (error) std::rethrow_exception(error);
   return ran;
 }
 
