@@ -61,16 +61,13 @@ Response ErrorPage(int status, std::string_view detail) {
       "<html>\r\n<head><title>" + title + "</title></head>\r\n<body>\r\n<h1>" + title + "</h1>\r\n";
   if (!detail.empty()) html += "<p>" + HtmlEscape(detail) + "</p>\r\n";
   html += "<hr><address>netsim</address>\r\n</body>\r\n</html>\r\n";
-  Response r;
-  r.status = status;
-  r.content_type = kHtmlType;
-  r.body = Body::Text(std::move(html));
-  return r;
+  return TextResponse(kHtmlType, std::move(html), status);
 }
 
-Response PlainText(std::string text) {
+Response TextResponse(std::string_view content_type, std::string text, int status) {
   Response r;
-  r.content_type = kTextType;
+  r.status = status;
+  r.content_type = content_type;
   r.body = Body::Text(std::move(text));
   return r;
 }

@@ -42,6 +42,7 @@ std::string_view ReasonPhrase(int status);
 
 // A short page for an answer that is not the site's own (404, 500, a bad request...).
 Response ErrorPage(int status, std::string_view detail = {});
-Response PlainText(std::string text);
+Response TextResponse(std::string_view content_type, std::string text, int status = 200);
+inline Response PlainText(std::string text) { return TextResponse(kTextType, std::move(text)); }
 
 }  // namespace melvoro::netsim

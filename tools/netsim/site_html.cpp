@@ -102,12 +102,7 @@ std::string PageEnd() {
   return html;
 }
 
-Response SitePage(std::string html) {
-  Response r;
-  r.content_type = kHtmlType;
-  r.body = Body::Text(std::move(html));
-  return r;
-}
+Response SitePage(std::string html) { return TextResponse(kHtmlType, std::move(html)); }
 
 Response LoginRequiredPage(const HostInfo& host) {
   std::string html = PageStart(W1251(u8"Вход на сайт"), host);
