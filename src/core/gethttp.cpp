@@ -14,6 +14,7 @@
 #include "core/activity_indicator.h"
 #include "core/message_box.h"
 #include "core/part_file.h"
+#include "core/text_helpers.h"
 #include "core/texts.h"
 #include "core/ui_thread.h"
 
@@ -54,19 +55,7 @@ std::optional<std::string> RequestUrl(std::string_view url) {
       url.remove_prefix(scheme_end + 3);
     }
   }
-  std::string out = "http://";
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  for (const char ch : url) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c <= 0x20 || c >= 0x7F) {
-      out += '%';
-      out += kHex[c >> 4];
-      out += kHex[c & 0x0F];
-    } else {
-      out += ch;
-    }
-  }
-  return out;
+  return "http://" + PercentEncode(url, [](unsigned char c) { return c > 0x20 && c < 0x7F; });
 }
 
 // A header value never carries a raw line break: the ends are trimmed and a break inside

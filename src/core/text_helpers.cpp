@@ -48,13 +48,13 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
   return out;
 }
 
-std::string UrlEncode(std::string_view text) {
+std::string PercentEncode(std::string_view text, bool (*keep)(unsigned char)) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;
   out.reserve(text.size() * 3);
   for (const char ch : text) {
     const auto c = static_cast<unsigned char>(ch);
-    if (IsUrlSafe(c)) {
+    if (keep(c)) {
       out += ch;
     } else {
       out += '%';
@@ -64,6 +64,8 @@ std::string UrlEncode(std::string_view text) {
   }
   return out;
 }
+
+std::string UrlEncode(std::string_view text) { return PercentEncode(text, IsUrlSafe); }
 
 std::string HtmlDecode(std::string_view text) {
   std::string decoded;

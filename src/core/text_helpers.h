@@ -9,6 +9,9 @@ namespace melvoro {
 // Percent-encodes every byte outside "-.0-9;=A-Z_a-z" as %XX (upper-case hex); a space is %20.
 std::string UrlEncode(std::string_view text);
 
+// Percent-encodes every byte for which keep() is false as %XX (upper-case hex).
+std::string PercentEncode(std::string_view text, bool (*keep)(unsigned char));
+
 // Decimal entities &#N; become the byte N (N <= 255) or vanish (N >= 256); an entity without
 // digits or beyond a 32-bit integer stays as it stands. Then &quot; &amp; &lt; &gt; are
 // replaced, each everywhere, in that order.
