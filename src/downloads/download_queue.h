@@ -1,0 +1,113 @@
+// The work queue behind the download list: adding rows, the once-a-second tick that starts
+// transfers, searches and look-ups, the transfer handlers, retries, and the album-track table.
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/gethttp.h"
+#include "downloads/download_list.h"
+#include "search/melvoro_controller.h"
+
+namespace melvoro {
+
+class ProgramLog;
+class ResultRows;
+class TArray;
+
+// One entry of the album-track table.
+struct AlbumTrackEntry {
+  bool Free = true;
+  int ListRow = -1;  // the download-list row made for the track
+  std::string Title, Album, Artist;
+};
+
+class DownloadQueue final : public LookupRows {
+ public:
+  static constexpr int kDefaultThreads = 5;
+  static constexpr int kAlbumEntries = 100;
+  using Clock = std::function<std::chrono::steady_clock::time_point()>;
+
+  // Everything given must outlive the queue. The queue answers the controller's look-ups.
+  DownloadQueue(const RequestContext& context, const TArray& settings, tMelvoro& controller,
+                ResultRows& results, ProgramLog& log);
+  ~DownloadQueue() override;
+
+  DownloadList& List() { return list_; }
+  const DownloadList& List() const { return list_; }
+
+  // A click on results row n: a row in state 3 with the song's name and link.
+  int AddFoundSong(int results_row, const std::string& name, const std::string& link);
+  // Lines of the charts window: one row in state 4 each.
+  void AddNamesToLookUp(const std::vector<std::string>& names);
+  // A typed search: a row in state 5, then one tick at once.
+  int AddSearch(const std::string& text);
+  // The album page's checked tracks; writes the album playlist into album_folder (created
+  // when missing, one level only). Throws FileError when the folder or playlist cannot be made.
+  void QueueAlbumTracks(const std::vector<std::string>& titles, const std::string& artist,
+                        const std::string& album, const std::string& album_folder);
+  void GiveBackAlbumEntry(int number);
+  const AlbumTrackEntry& AlbumEntry(int number) const;  // 1..100
+
+  // timerFindList's tick.
+  void Tick();
+
+  // A failed row back to ready; false when the row has not failed.
+  bool Retry(int index);
+
+  // The number of transfer slots this tick works with: ThreadsCount, or the default when it
+  // is not a decimal number (logged once per such value).
+  int ThreadLimit();
+
+  // Called when a typed search has been handed to the controller (the window hides the
+  // results until they arrive).
+  std::function<void()> OnSearchStarted;
+  // Look-ups that fail this many times in a row turn their row failed; 0: retried for ever.
+  int MaxLookupFailures = 0;
+  // Replaceable so tests can step time for the look-up retry pause.
+  Clock Now = [] { return std::chrono::steady_clock::now(); };
+  // Lets tests shorten the stall time-out of transfers.
+  std::chrono::seconds TransferStallTimeout{60};
+
+  // LookupRows
+  std::string LookupName(int index) const override;
+  void LookupFound(int index, const std::string& link) override;
+  void LookupNotFound(int index) override;
+  void LookupFailed(int index, const std::string& message) override;
+
+  // The pause before look-up number `failures` + 1 of a row that failed `failures` times.
+  static std::chrono::seconds LookupRetryPause(int failures);
+
+ private:
+  struct LookupRetry {
+    int failures = 0;
+    std::chrono::steady_clock::time_point not_before{};
+  };
+
+  void StartTransfer(int index);
+  void DownloadProgress(TGethttp& worker, std::uint8_t percent);
+  void DownloadDone(TGethttp& worker);
+  void DownloadFailed(TGethttp& worker, const std::string& message);
+  bool LookupDue(int index) const;
+  void ShowErrorOnce(const std::string& message, std::string& last_shown);
+
+  RequestContext context_;
+  const TArray& settings_;
+  tMelvoro& controller_;
+  ResultRows& results_;
+  ProgramLog& log_;
+  DownloadList list_;
+  std::array<AlbumTrackEntry, kAlbumEntries> album_{};
+  std::vector<LookupRetry> lookup_retries_;       // by row position, grown on demand
+  std::optional<std::string> bad_threads_value_;  // the invalid ThreadsCount last logged
+  bool box_open_ = false;
+  std::string last_transfer_error_, last_lookup_error_;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+}  // namespace melvoro

@@ -1,0 +1,58 @@
+// The 100 result rows of the results page: which song each shows and how far the user has
+// taken it. The window draws them; the download queue and playback read them by number.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "search/song.h"
+
+namespace melvoro {
+
+enum class ResultRowState { Fresh, Queued, Downloaded };
+
+struct ResultRow {
+  bool InUse = false;  // shows a song; rows past the end of the list are hidden
+  song Song;
+  ResultRowState State = ResultRowState::Fresh;
+  int Progress = 0;  // the row's progress bar; shown only by the window, never by a new result
+};
+
+class ResultRows {
+ public:
+  static constexpr int kRowCount = 100;
+
+  // Lays out a song list: rows 1.. take the songs in order, at most 100; the rest are hidden.
+  void ShowResults(std::vector<song> list);
+
+  // Row n, 1..100; throws std::out_of_range otherwise.
+  const ResultRow& Row(int n) const;
+  // Rows 1..100 in use, in order: the rows a playlist lists.
+  int InUseCount() const;
+  // The last list was empty (the window shows its nothing-found message).
+  bool NothingFound() const { return nothing_found_; }
+  // Whether a list has been shown since the start.
+  bool AnyShown() const { return any_shown_; }
+
+  // The row's name label text ("artist - title"), empty for a row not in use.
+  std::string NameText(int n) const;
+
+  // A click on a fresh row in use: marks it queued and returns true, once per result.
+  bool Queue(int n);
+  // The finished download of row n: downloaded colour, progress 100.
+  void MarkDownloaded(int n);
+
+  // After a new list was laid out (the window shows the results frame again).
+  std::function<void()> OnShown;
+  // After one row changed its state.
+  std::function<void(int n)> OnRowChanged;
+
+ private:
+  std::array<ResultRow, kRowCount> rows_{};
+  bool nothing_found_ = false;
+  bool any_shown_ = false;
+};
+
+}  // namespace melvoro
