@@ -11,5 +11,9 @@ using Args = std::vector<std::string>;
 
 int CommandFetch(const Args& args);
 int CommandSettings(const Args& args);
+int CommandSearch(const Args& args);
+int CommandPage(const Args& args);
+int CommandGet(const Args& args);
+int CommandPlay(const Args& args);
 
 }  // namespace melvoro::cli

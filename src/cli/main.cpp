@@ -9,7 +9,11 @@ namespace {
 
 void PrintUsage() {
   std::cerr << "usage: melvoro-cli fetch URL [--cookie TEXT] [--post DATA] [--out FILE]\n"
-               "       melvoro-cli settings\n";
+               "       melvoro-cli settings\n"
+               "       melvoro-cli search QUERY\n"
+               "       melvoro-cli page URL\n"
+               "       melvoro-cli get [--link URL --name NAME]... [NAME]...\n"
+               "       melvoro-cli play QUERY ROW\n";
 }
 
 }  // namespace
@@ -25,6 +29,10 @@ int main(int argc, char** argv) {
   const melvoro::cli::Args args(argv + 2, argv + argc);
   if (command == "fetch") return melvoro::cli::CommandFetch(args);
   if (command == "settings") return melvoro::cli::CommandSettings(args);
+  if (command == "search") return melvoro::cli::CommandSearch(args);
+  if (command == "page") return melvoro::cli::CommandPage(args);
+  if (command == "get") return melvoro::cli::CommandGet(args);
+  if (command == "play") return melvoro::cli::CommandPlay(args);
   PrintUsage();
   return 2;
 }

@@ -11,4 +11,10 @@ std::filesystem::path ToOsPath(std::string_view cp1251_path);
 // Characters outside Windows-1251 become "?".
 std::string FromOsPath(const std::filesystem::path& path);
 
+// The path with a last component the file system can hold: NUL bytes dropped (the OS would
+// cut the path there), and a name longer than the folder's limit, counted in UTF-8 bytes less
+// room for a part-file suffix, cut at the end of its stem, keeping the extension and whole
+// characters. Windows-1251 in and out.
+std::string FitFileName(std::string_view cp1251_path);
+
 }  // namespace melvoro

@@ -44,3 +44,121 @@ inline constexpr auto kAuthCannotDelete = W1251(u8"Не могу удалить 
 inline constexpr auto kAuthNoPassword = W1251(u8"На стандартном вводе нет пароля.");
 
 }  // namespace melvoro::texts
+
+// Search controller and download queue
+namespace melvoro::texts {
+inline constexpr auto kSearchTitlePrefix = W1251(u8"Поиск ");
+inline constexpr auto kNothingFoundFromNetwork = W1251(u8"Ничего не найдено из контакта.");
+inline constexpr auto kNoFreeAlbumEntry = W1251(u8"Невозможно добавить песню. Нет свободных потоков");
+inline constexpr auto kQueuedPrefix = W1251(u8"Добавлена в очередь ");
+inline constexpr auto kKilobytes = W1251(u8" Кб");
+inline constexpr auto kBadThreadsCount = W1251(u8"Неверное число одновременных загрузок, загружаю по ");
+inline constexpr auto kTransferFailedPrefix = W1251(u8"Не удалось скачать ");
+inline constexpr auto kLookupFailedPrefix = W1251(u8"Не удалось найти ");
+inline constexpr auto kEmDashSeparator = W1251(u8" — ");
+}  // namespace melvoro::texts
+
+// Files and the shell
+namespace melvoro::texts {
+inline constexpr auto kShellOpenError = W1251(u8"Ошибка при открытие браузера");
+inline constexpr auto kShellOpenHelp = W1251(
+    u8"Скопируйте ссылку в браузер самостоятельно или установите правильно настройки программ по "
+    u8"умолчанию(Панель управления-Установка удаление программ-Установка программ по умолчанию");
+}  // namespace melvoro::texts
+
+// Main window, result rows and the download list
+namespace melvoro::texts {
+inline constexpr auto kMainCaption = W1251(u8"Melvoro — поиск музыки");
+inline constexpr auto kTabSingles = W1251(u8"Одиночные записи");
+inline constexpr auto kTabSinglesHintPrefix = W1251(u8"Поиск отдельных песен на сайте ");
+inline constexpr auto kTabAlbums = W1251(u8"Поиск альбомами");
+inline constexpr auto kTabAlbumsHint = W1251(u8"Поиск музыки целыми альбомами");
+inline constexpr auto kTabFriends = W1251(u8"Друзья");
+inline constexpr auto kSearchPrompt = W1251(u8"Исполнитель или название");
+inline constexpr auto kSearchButton = W1251(u8"OK");
+inline constexpr auto kChartsButton = W1251(u8"ZAzuro");
+inline constexpr auto kWelcomePrefix = W1251(u8"Поиск музыки по сайту ");
+inline constexpr auto kNothingFound = W1251(u8"Ничего не найдено :-(");
+inline constexpr auto kCreditLine = W1251(u8"Melvoro, 2009\nsupport@melvoro.net");
+inline constexpr auto kSettingsButton = W1251(u8"Настройки");
+inline constexpr auto kSettingsButtonHint = W1251(u8"Открыть окно настроек программы");
+inline constexpr auto kLogOutButton = W1251(u8"Выйти");
+inline constexpr auto kMenuListen = W1251(u8"Прослушать");
+inline constexpr auto kMenuOpenFolder = W1251(u8"Открыть папку");
+inline constexpr auto kMenuRetry = W1251(u8"Повторить");
+inline constexpr auto kColumnNumber = W1251(u8"№");
+inline constexpr auto kColumnName = W1251(u8"название");
+inline constexpr auto kColumnPercent = W1251(u8"%");
+inline constexpr auto kColumnSize = W1251(u8"Kb");
+inline constexpr auto kColumnFile = W1251(u8"файл");
+}  // namespace melvoro::texts
+
+// Settings, log and help windows
+namespace melvoro::texts {
+inline constexpr auto kSettingsCaption = W1251(u8"Настройки");
+inline constexpr auto kSettingsLogButton = W1251(u8"Лог");
+inline constexpr auto kProxyGroup = W1251(u8"Настройки прокси");
+inline constexpr auto kProxyAutomatic = W1251(u8"Автоматическая настройка");
+// The last letter is Latin.
+inline constexpr auto kProxyAutomaticHint =
+    W1251(u8"Настройки прокси будут браться из настроек InternetExplorer-a");
+inline constexpr auto kUseProxy = W1251(u8"Использовать прокси сервер");
+inline constexpr auto kUseProxyLogin = W1251(u8"Использовать авторизацию");
+inline constexpr auto kProxyLogin = W1251(u8"Логин:");
+inline constexpr auto kProxyPassword = W1251(u8"Пароль:");
+inline constexpr auto kCheckConnection = W1251(u8"Проверить соединение");
+inline constexpr auto kCheckConnectionHint = W1251(u8"Проверить настройки прокси");
+inline constexpr auto kThreadsLabel = W1251(u8"Количество потоков скачки:");
+inline constexpr auto kThreadsHint = W1251(u8"Рекомендуется не менять");
+inline constexpr auto kFolderLabel = W1251(u8"Папка для загрузки файлов:");
+inline constexpr auto kFolderFieldHint = W1251(u8"Папка для загрузки файлов");
+inline constexpr auto kFolderExistsHint = W1251(u8"Папка для загрузки файлов.");
+inline constexpr auto kFolderMissingHint = W1251(u8"Папка не существует.");
+inline constexpr auto kAccountHint = W1251(
+    u8"Для работы программы нужны имя пользователя и пароль социальной сети: их спросит утилита "
+    u8"авторизации.");
+inline constexpr auto kEmailLabel = W1251(u8"Ваш Email");
+inline constexpr auto kEmailHint = W1251(
+    u8"Ваш адрес электронной почты. Используется только при составлении писем в тех поддержку. Можно не "
+    u8"указывать");
+inline constexpr auto kEmailFieldHint = W1251(u8"E-mail, указанный при регистрации в социальной сети");
+inline constexpr auto kCheckUpdates = W1251(u8"Проверить обновления");
+inline constexpr auto kOk = W1251(u8"ОК");
+inline constexpr auto kReportProblemButton = W1251(u8"Сообщить об ошибке");
+inline constexpr auto kSupportButton = W1251(u8"Техническая поддержка");
+inline constexpr auto kReportProblemCaption = W1251(u8"Сообщить о проблеме");
+inline constexpr auto kSupportCaption = W1251(u8"Получить техническую поддержку");
+inline constexpr auto kHelpProxy = W1251(
+    u8"Автоматическая настройка прокси сервера подходит для большинства случаев.\nНастройки берутся из "
+    u8"Internet "
+    u8"Explorer-а, но если вы используетепрокси сервер с авторизацией, то необходимо установить параметры "
+    u8"вручную.");
+inline constexpr auto kHelpThreads = W1251(
+    u8"Устанавливает количество одновременных скачиваний файлов. \nНе рекомендуется ставить значения больше "
+    u8"10.");
+inline constexpr auto kCreateFolderCaption = W1251(u8"Создать каталог");
+inline constexpr auto kCreateFolderQuestionStart = W1251(u8"Папки «");
+inline constexpr auto kCreateFolderQuestionMiddle = W1251(u8"» не существует. ");
+inline constexpr auto kCreateFolderQuestionEnd = W1251(u8"Создать её?");
+inline constexpr auto kCannotCreateFolder = W1251(u8"Не могу создать папку ");
+inline constexpr auto kChooseFolderTitle = W1251(u8"Пожалуйста, выберите папку для сохранения файлов");
+inline constexpr auto kSaveConfigError =
+    W1251(u8"Невозможно получить доступ к файлу config.ini. Переустановить программу");
+inline constexpr auto kUpdaterMissing = W1251(u8"Не найдена программа обновления ");
+inline constexpr auto kUpdaterNotStarted = W1251(u8"Не удалось запустить программу обновления ");
+inline constexpr auto kLogCaption = W1251(u8"Лог программы");
+inline constexpr auto kLogColumnTime = W1251(u8"Время");
+inline constexpr auto kLogColumnDescription = W1251(u8"Описание");
+inline constexpr auto kLogColumnDetails = W1251(u8"Добавочная информация");
+}  // namespace melvoro::texts
+
+// Authorization utility (auth), its log-in dialog
+namespace melvoro::texts {
+inline constexpr auto kAuthDialogEmail = W1251(u8"E-mail:");
+inline constexpr auto kAuthDialogPassword = W1251(u8"Пароль:");
+inline constexpr auto kAuthDialogCookie = W1251(u8"Или вставьте cookie сессии из браузера:");
+inline constexpr auto kAuthDialogLogIn = W1251(u8"Войти");
+inline constexpr auto kAuthDialogCancel = W1251(u8"Отмена");
+inline constexpr auto kAuthDialogWorking = W1251(u8"Вход…");
+inline constexpr auto kAuthDialogNeedEmail = W1251(u8"Введите e-mail и пароль или вставьте cookie.");
+}  // namespace melvoro::texts

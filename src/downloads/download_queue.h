@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "core/gethttp.h"
 #include "downloads/download_list.h"
 #include "search/melvoro_controller.h"
+#include "search/song.h"
 
 namespace melvoro {
 
@@ -80,6 +82,11 @@ class DownloadQueue final : public LookupRows {
   void LookupNotFound(int index) override;
   void LookupFailed(int index, const std::string& message) override;
 
+  // The handlers every transfer worker gets; they find their row by the worker's ItemIndex.
+  void DownloadProgress(TGethttp& worker, std::uint8_t percent);
+  void DownloadDone(TGethttp& worker);
+  void DownloadFailed(TGethttp& worker, const std::string& message);
+
   // The pause before look-up number `failures` + 1 of a row that failed `failures` times.
   static std::chrono::seconds LookupRetryPause(int failures);
 
@@ -90,9 +97,6 @@ class DownloadQueue final : public LookupRows {
   };
 
   void StartTransfer(int index);
-  void DownloadProgress(TGethttp& worker, std::uint8_t percent);
-  void DownloadDone(TGethttp& worker);
-  void DownloadFailed(TGethttp& worker, const std::string& message);
   bool LookupDue(int index) const;
   void ShowErrorOnce(const std::string& message, std::string& last_shown);
 
@@ -106,6 +110,7 @@ class DownloadQueue final : public LookupRows {
   std::vector<LookupRetry> lookup_retries_;       // by row position, grown on demand
   std::optional<std::string> bad_threads_value_;  // the invalid ThreadsCount last logged
   bool box_open_ = false;
+  std::chrono::steady_clock::time_point last_box_at_{};
   std::string last_transfer_error_, last_lookup_error_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

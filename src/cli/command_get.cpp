@@ -1,0 +1,93 @@
+// melvoro-cli get: songs by link and names to look up go through the download queue, ticked
+// once a second as the window does, until every row has ended.
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/console_session.h"
+#include "cli/console_startup.h"
+#include "core/cp1251.h"
+
+namespace melvoro::cli {
+
+namespace {
+
+struct GetItem {
+  std::string name, link;  // no link: a name to look up
+};
+
+std::optional<std::vector<GetItem>> ParseGetArgs(const Args& args) {
+  std::vector<GetItem> items;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--link" && i + 3 < args.size() && args[i + 2] == "--name") {
+      items.push_back({Utf8ToCp1251(args[i + 3]), Utf8ToCp1251(args[i + 1])});
+      i += 3;
+    } else if (args[i].starts_with("--")) {
+      return std::nullopt;
+    } else {
+      items.push_back({Utf8ToCp1251(args[i]), ""});
+    }
+  }
+  if (items.empty()) return std::nullopt;
+  return items;
+}
+
+bool Final(int state) { return state == kStateDone || state == kStateNotFound || state == kStateFailed; }
+
+}  // namespace
+
+int CommandGet(const Args& args) {
+  const auto items = ParseGetArgs(args);
+  if (!items) {
+    std::cerr << "usage: melvoro-cli get [--link URL --name NAME]... [NAME]...\n";
+    return 2;
+  }
+  auto config = ConsoleStartup();
+  if (!config) return kExitNoSession;
+  ConsoleSession session(std::move(*config));
+  DownloadQueue& queue = session.queue;
+  // A console has nobody to wait for: a look-up that keeps failing ends its row.
+  queue.MaxLookupFailures = 3;
+
+  std::vector<int> shown_states;
+  auto print = [&](int index) {
+    const DownloadRow& row = queue.List().Row(index);
+    if (static_cast<int>(shown_states.size()) <= index)
+      shown_states.resize(static_cast<std::size_t>(index) + 1, -1);
+    if (shown_states[static_cast<std::size_t>(index)] == row.State) return;
+    shown_states[static_cast<std::size_t>(index)] = row.State;
+    std::cout << "row " << index << ' ' << row.State << ' ' << Cp1251ToUtf8(row.SubItem(kColumnName))
+              << std::endl;
+  };
+  queue.List().OnRowsAdded = [&](int first, int count) {
+    for (int i = first; i < first + count; ++i) print(i);
+  };
+  queue.List().OnRowChanged = print;
+
+  for (const GetItem& item : *items) {
+    if (item.link.empty()) {
+      queue.AddNamesToLookUp({item.name});
+    } else {
+      queue.AddFoundSong(queue.List().Count(), item.name, item.link);
+    }
+  }
+
+  auto all_final = [&] {
+    for (int i = 0; i < queue.List().Count(); ++i)
+      if (!Final(queue.List().Row(i).State)) return false;
+    return true;
+  };
+  while (!all_final()) {
+    queue.Tick();
+    session.RunUntil(all_final, std::chrono::seconds(1));
+  }
+  // Rows end in their handlers; the workers are still on their way out.
+  session.RunUntil([&] { return session.loop.RunningWorkers() == 0; }, std::chrono::seconds(30));
+  for (int i = 0; i < queue.List().Count(); ++i)
+    if (queue.List().Row(i).State != kStateDone) return 1;
+  return 0;
+}
+
+}  // namespace melvoro::cli

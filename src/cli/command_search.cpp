@@ -1,0 +1,53 @@
+// melvoro-cli search QUERY / page URL: the songs of a page, one line each, in page order.
+#include <iostream>
+#include <optional>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/console_session.h"
+#include "cli/console_startup.h"
+#include "core/cp1251.h"
+
+namespace melvoro::cli {
+
+namespace {
+
+// Runs one request of the controller and prints what it found. start() hands the controller
+// the handler; exit 1 when the request failed.
+int PrintSongs(const std::function<bool(ConsoleSession&, tMelvoro::ResultHandler)>& start) {
+  auto config = ConsoleStartup();
+  if (!config) return kExitNoSession;
+  ConsoleSession session(std::move(*config));
+  std::optional<std::vector<song>> found;
+  start(session, [&found](std::vector<song> songs) { found = std::move(songs); });
+  session.RunUntil([&] { return !session.controller.Busy(); });
+  if (!found) return 1;
+  for (const song& s : *found)
+    std::cout << Cp1251ToUtf8(s.Name()) << '\t' << s.Duration << '\t' << Cp1251ToUtf8(s.Link) << '\n';
+  std::cout.flush();
+  return std::cout ? 0 : 1;
+}
+
+}  // namespace
+
+int CommandSearch(const Args& args) {
+  if (args.size() != 1) {
+    std::cerr << "usage: melvoro-cli search QUERY\n";
+    return 2;
+  }
+  const std::string query = Utf8ToCp1251(args[0]);
+  return PrintSongs(
+      [&](ConsoleSession& s, tMelvoro::ResultHandler h) { return s.controller.Search(query, h); });
+}
+
+int CommandPage(const Args& args) {
+  if (args.size() != 1) {
+    std::cerr << "usage: melvoro-cli page URL\n";
+    return 2;
+  }
+  const std::string url = Utf8ToCp1251(args[0]);
+  return PrintSongs(
+      [&](ConsoleSession& s, tMelvoro::ResultHandler h) { return s.controller.LoadPage(url, h); });
+}
+
+}  // namespace melvoro::cli

@@ -1,0 +1,30 @@
+#include "cli/console_session.h"
+
+#include <iostream>
+
+#include "core/cp1251.h"
+
+namespace melvoro::cli {
+
+void ErrorPrinter::Show(const std::string& /*caption*/, const std::string& text, MessageIcon /*icon*/) {
+  ++shown_;
+  std::cerr << "error " << Cp1251ToUtf8(text) << std::endl;
+}
+
+ConsoleSession::ConsoleSession(Configuration configuration)
+    : config(std::move(configuration)),
+      controller(RequestContext{loop, activity, boxes}, config.Settings, config.Hosts, log),
+      queue(RequestContext{loop, activity, boxes}, config.Settings, controller, results, log) {
+  log.OnAdded = [this] {
+    const LogEntry& entry = log.At(0);
+    std::cerr << "log " << entry.Icon << ' ' << Cp1251ToUtf8(entry.Description) << std::endl;
+  };
+}
+
+ConsoleSession::~ConsoleSession() { loop.Shutdown(); }
+
+bool ConsoleSession::RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+  return loop.RunUntil(done, timeout);
+}
+
+}  // namespace melvoro::cli

@@ -1,0 +1,51 @@
+// What the search and download commands run on: the start-up's configuration, the controller,
+// the result rows and the download queue on a console UI thread. Message boxes and log entries
+// go to standard error.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "app/program_log.h"
+#include "app/startup.h"
+#include "core/activity_indicator.h"
+#include "core/event_loop.h"
+#include "core/message_box.h"
+#include "downloads/download_queue.h"
+#include "search/melvoro_controller.h"
+#include "search/result_rows.h"
+
+namespace melvoro::cli {
+
+// Message boxes of a console: "error MESSAGE" on standard error, and a note that one was shown.
+class ErrorPrinter final : public MessageBoxes {
+ public:
+  void Show(const std::string& caption, const std::string& text, MessageIcon icon) override;
+  int Shown() const { return shown_; }
+
+ private:
+  int shown_ = 0;
+};
+
+class ConsoleSession {
+ public:
+  explicit ConsoleSession(Configuration config);
+  // Stops the UI thread first: no worker may call into a part that is already gone.
+  ~ConsoleSession();
+
+  // Runs the UI thread until done() holds; false when the time ran out.
+  bool RunUntil(const std::function<bool()>& done,
+                std::chrono::milliseconds timeout = std::chrono::hours(24 * 365));
+
+  Configuration config;
+  EventLoop loop;
+  ActivityIndicator activity;
+  ErrorPrinter boxes;
+  ProgramLog log;
+  tMelvoro controller;
+  ResultRows results;
+  DownloadQueue queue;
+};
+
+}  // namespace melvoro::cli

@@ -1,0 +1,278 @@
+#include "downloads/download_queue.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <charconv>
+#include <stdexcept>
+
+#include "app/program_log.h"
+#include "app/settings_table.h"
+#include "core/file_io.h"
+#include "core/message_box.h"
+#include "core/os_path.h"
+#include "core/texts.h"
+#include "downloads/album_playlist.h"
+#include "downloads/file_naming.h"
+#include "search/result_rows.h"
+
+namespace melvoro {
+
+namespace {
+
+// A whole decimal number, or nothing.
+std::optional<int> DecimalNumber(std::string_view text) {
+  int value = 0;
+  const char* first = text.data();
+  const char* last = text.data() + text.size();
+  const auto [end, error] = std::from_chars(first, last, value);
+  if (text.empty() || error != std::errc() || end != last) return std::nullopt;
+  return value;
+}
+
+std::string Kilobytes(std::uint64_t amount) { return std::to_string(amount) + texts::kKilobytes.str(); }
+
+// Another transfer or look-up failing the same way within this time shows no new box.
+constexpr auto kRepeatBoxPause = std::chrono::seconds(60);
+
+}  // namespace
+
+DownloadQueue::DownloadQueue(const RequestContext& context, const TArray& settings, tMelvoro& controller,
+                             ResultRows& results, ProgramLog& log)
+    : context_(context), settings_(settings), controller_(controller), results_(results), log_(log) {
+  controller_.SetLookupRows(this);
+}
+
+DownloadQueue::~DownloadQueue() {
+  *alive_ = false;
+  controller_.SetLookupRows(nullptr);
+}
+
+int DownloadQueue::AddFoundSong(int results_row, const std::string& name, const std::string& link) {
+  return list_.Add(std::to_string(results_row), {name, "0", "0 kb", link}, kStateReady);
+}
+
+void DownloadQueue::AddNamesToLookUp(const std::vector<std::string>& names) {
+  for (const std::string& name : names) list_.Add(std::to_string(list_.Count()), {name}, kStateLookUp);
+}
+
+int DownloadQueue::AddSearch(const std::string& text) {
+  const int index = list_.Add(std::to_string(list_.Count()), {text}, kStateSearch);
+  Tick();
+  return index;
+}
+
+int DownloadQueue::ThreadLimit() {
+  const std::string value = settings_.Get("ThreadsCount");
+  if (const auto number = DecimalNumber(value)) {
+    bad_threads_value_.reset();
+    return *number;
+  }
+  // An empty or garbled field must not stop the downloads, nor fill the log every second.
+  if (bad_threads_value_ != value) {
+    bad_threads_value_ = value;
+    log_.AddLogEntry(texts::kBadThreadsCount.str() + std::to_string(kDefaultThreads), value, kLogError);
+  }
+  return kDefaultThreads;
+}
+
+void DownloadQueue::Tick() {
+  int free = ThreadLimit();
+  for (int i = 0; i < list_.Count(); ++i)
+    if (list_.Row(i).State == kStateTransferring) --free;
+  if (free <= 0) return;
+
+  int lookup = -1;
+  int search = -1;
+  for (int i = 0; i < list_.Count(); ++i) {
+    const int state = list_.Row(i).State;
+    if (state == kStateReady) {
+      if (free > 0) {
+        --free;
+        StartTransfer(i);
+      }
+    } else if (state == kStateLookUp && lookup < 0) {
+      if (LookupDue(i)) lookup = i;
+    } else if (state == kStateSearch) {
+      search = i;
+    }
+  }
+
+  if (search >= 0) {
+    const std::string query = list_.Row(search).SubItem(kColumnName);
+    if (controller_.Search(query,
+                           [this](std::vector<song> songs) { results_.ShowResults(std::move(songs)); })) {
+      if (OnSearchStarted) OnSearchStarted();
+      list_.SetState(search, kStateDone);
+    }
+  } else if (lookup >= 0) {
+    controller_.FindForItem(list_.Row(lookup).SubItem(kColumnName), lookup);
+  }
+}
+
+void DownloadQueue::StartTransfer(int index) {
+  list_.SetState(index, kStateTransferring);
+  const DownloadRow& row = list_.Row(index);
+  auto worker = std::make_unique<TGethttp>(context_);
+  worker->Url = row.SubItem(kColumnLink);
+  worker->FileName = FitFileName(DownloadPath(settings_.Get("UploadDir"), row.SubItem(kColumnName)));
+  worker->ItemText = row.SubItem(kColumnName);
+  worker->ItemIndex = index;
+  worker->StallTimeout = TransferStallTimeout;
+  const std::weak_ptr<bool> alive = alive_;
+  worker->OnDone = [this, alive](TGethttp& w) {
+    if (!alive.expired()) DownloadDone(w);
+  };
+  worker->OnError = [this, alive](TGethttp& w, const std::string& message) {
+    if (!alive.expired()) DownloadFailed(w, message);
+  };
+  worker->OnProgress = [this, alive](TGethttp& w, std::uint8_t percent) {
+    if (!alive.expired()) DownloadProgress(w, percent);
+  };
+  list_.SetSubItem(index, kColumnPath, worker->FileName);
+  TGethttp::Start(std::move(worker));
+}
+
+void DownloadQueue::DownloadProgress(TGethttp& worker, std::uint8_t percent) {
+  list_.SetSubItem(worker.ItemIndex, kColumnPercent, std::to_string(percent));
+  list_.SetSubItem(worker.ItemIndex, kColumnSize,
+                   Kilobytes(static_cast<std::uint64_t>(percent) * worker.ContentLength / 102400));
+}
+
+void DownloadQueue::DownloadDone(TGethttp& worker) {
+  const int index = worker.ItemIndex;
+  if (const auto n = DecimalNumber(list_.Row(index).Caption);
+      n && *n >= 1 && *n <= ResultRows::kRowCount && results_.NameText(*n) == worker.ItemText)
+    results_.MarkDownloaded(*n);
+  list_.SetSubItem(index, kColumnPercent, "");
+  list_.SetSubItem(index, kColumnSize, Kilobytes(worker.ContentLength / 1024));
+  list_.SetError(index, "");
+  list_.SetState(index, kStateDone);
+}
+
+void DownloadQueue::DownloadFailed(TGethttp& worker, const std::string& message) {
+  const int index = worker.ItemIndex;
+  // The row stops counting as running and says it failed; its menu offers a retry.
+  list_.SetSubItem(index, kColumnPercent, "");
+  list_.SetError(index, message);
+  list_.SetState(index, kStateFailed);
+  log_.AddLogEntry(texts::kTransferFailedPrefix.str() + worker.ItemText, message, kLogError);
+  ShowErrorOnce(message, last_transfer_error_);
+}
+
+bool DownloadQueue::Retry(int index) {
+  if (list_.Row(index).State != kStateFailed) return false;
+  list_.TruncateSubItems(index, kColumnPath);
+  list_.SetSubItem(index, kColumnPercent, "0");
+  list_.SetSubItem(index, kColumnSize, "0 kb");
+  list_.SetError(index, "");
+  if (index < static_cast<int>(lookup_retries_.size())) lookup_retries_[static_cast<std::size_t>(index)] = {};
+  // A row whose look-up gave up has no link yet: it goes back to being looked up.
+  list_.SetState(index, list_.Row(index).SubItem(kColumnLink).empty() ? kStateLookUp : kStateReady);
+  return true;
+}
+
+void DownloadQueue::ShowErrorOnce(const std::string& message, std::string& last_shown) {
+  const auto now = Now();
+  // A box already open, or the same failure shown a moment ago: the log and the row say it.
+  if (box_open_ || (message == last_shown && now - last_box_at_ < kRepeatBoxPause)) return;
+  last_shown = message;
+  last_box_at_ = now;
+  box_open_ = true;
+  try {
+    context_.boxes.Show(texts::kRequestErrorCaption.str(), message, MessageIcon::Error);
+  } catch (...) {
+    box_open_ = false;
+    throw;
+  }
+  box_open_ = false;
+}
+
+std::string DownloadQueue::LookupName(int index) const {
+  return index >= 0 && index < list_.Count() ? list_.Row(index).SubItem(kColumnName) : std::string();
+}
+
+void DownloadQueue::LookupFound(int index, const std::string& link) {
+  if (index < 0 || index >= list_.Count()) return;
+  if (index < static_cast<int>(lookup_retries_.size())) lookup_retries_[static_cast<std::size_t>(index)] = {};
+  list_.SetSubItem(index, kColumnLink, link);
+  list_.SetState(index, kStateReady);
+}
+
+void DownloadQueue::LookupNotFound(int index) {
+  if (index < 0 || index >= list_.Count()) return;
+  if (index < static_cast<int>(lookup_retries_.size())) lookup_retries_[static_cast<std::size_t>(index)] = {};
+  list_.SetState(index, kStateNotFound);
+}
+
+void DownloadQueue::LookupFailed(int index, const std::string& message) {
+  if (index < 0 || index >= list_.Count()) return;
+  if (static_cast<int>(lookup_retries_.size()) <= index)
+    lookup_retries_.resize(static_cast<std::size_t>(index) + 1);
+  LookupRetry& retry = lookup_retries_[static_cast<std::size_t>(index)];
+  ++retry.failures;
+  retry.not_before = Now() + LookupRetryPause(retry.failures);
+  const std::string name = list_.Row(index).SubItem(kColumnName);
+  log_.AddLogEntry(texts::kLookupFailedPrefix.str() + name, message, kLogError);
+  if (MaxLookupFailures > 0 && retry.failures >= MaxLookupFailures) {
+    list_.SetError(index, message);
+    list_.SetState(index, kStateFailed);
+  }
+  ShowErrorOnce(message, last_lookup_error_);
+}
+
+bool DownloadQueue::LookupDue(int index) const {
+  if (index >= static_cast<int>(lookup_retries_.size())) return true;
+  return Now() >= lookup_retries_[static_cast<std::size_t>(index)].not_before;
+}
+
+std::chrono::seconds DownloadQueue::LookupRetryPause(int failures) {
+  if (failures <= 0) return std::chrono::seconds(0);
+  constexpr std::chrono::seconds kFirst(5), kLongest(300);
+  std::chrono::seconds pause = kFirst;
+  for (int i = 1; i < failures && pause < kLongest; ++i) pause *= 2;
+  return std::min(pause, kLongest);
+}
+
+void DownloadQueue::QueueAlbumTracks(const std::vector<std::string>& titles, const std::string& artist,
+                                     const std::string& album, const std::string& album_folder) {
+  // Only the album's own folder is made: a missing download folder is an error the user must see.
+  const std::filesystem::path folder = ToOsPath(album_folder);
+  if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) throw FileError(folder, errno);
+
+  std::vector<std::string> accepted;
+  for (const std::string& title : titles) {
+    AlbumTrackEntry* entry = nullptr;
+    int number = 0;
+    for (int n = 1; n <= kAlbumEntries && entry == nullptr; ++n) {
+      if (album_[static_cast<std::size_t>(n - 1)].Free) {
+        entry = &album_[static_cast<std::size_t>(n - 1)];
+        number = n;
+      }
+    }
+    if (entry == nullptr) {
+      log_.AddLogEntry(texts::kNoFreeAlbumEntry.str(), "", kLogError);
+      continue;
+    }
+    const std::string name = artist + texts::kEmDashSeparator.str() + title;
+    *entry = AlbumTrackEntry{false, -1, title, album, artist};
+    entry->ListRow = list_.Add(std::to_string(number), {name, "0", "0"}, kStateLookUp);
+    accepted.push_back(title);
+    log_.AddLogEntry(texts::kQueuedPrefix.str() + name, "", kLogInfo);
+  }
+  WriteAlbumPlaylist(AlbumPlaylistPath(album_folder, artist, album), AlbumPlaylistText(accepted));
+}
+
+void DownloadQueue::GiveBackAlbumEntry(int number) {
+  AlbumTrackEntry& entry = album_.at(static_cast<std::size_t>(number - 1));
+  entry.Title.clear();
+  entry.Album.clear();
+  entry.Artist.clear();
+  entry.Free = true;
+}
+
+const AlbumTrackEntry& DownloadQueue::AlbumEntry(int number) const {
+  return album_.at(static_cast<std::size_t>(number - 1));
+}
+
+}  // namespace melvoro

@@ -1,0 +1,85 @@
+#include "downloads/play_playlist.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+#include "core/file_io.h"
+#include "core/os_path.h"
+#include "core/text_helpers.h"
+#include "downloads/temp_name.h"
+#include "search/result_rows.h"
+
+namespace melvoro {
+
+namespace {
+
+// A name taken between TempName and the create is retried this often before giving up.
+constexpr int kCreateTries = 100;
+
+void AppendEntry(std::string& out, const PlaylistRow& row) {
+  out += "<entry><title>";
+  out += HtmlEscape(row.Name);
+  out += "</title>\r\n<ref href=\"";
+  out += row.Link;  // links go in as they stand: the player asks for exactly this address
+  out += "\" /><DURATION VALUE=\"";
+  out += DurationText(row.Duration);
+  out += "\" />  </entry>\r\n\r\n";
+}
+
+}  // namespace
+
+std::vector<PlaylistRow> PlaylistRowsOf(const ResultRows& rows) {
+  std::vector<PlaylistRow> out;
+  out.reserve(ResultRows::kRowCount);
+  for (int n = 1; n <= ResultRows::kRowCount; ++n) {
+    const ResultRow& row = rows.Row(n);
+    out.push_back({row.InUse, rows.NameText(n), row.Song.Link, row.Song.Duration});
+  }
+  return out;
+}
+
+std::string DurationText(std::int32_t seconds) {
+  const std::int32_t d = seconds < 0 ? 0 : seconds;
+  return std::to_string(d / 3600) + ":" + std::to_string(d / 60 % 60) + ":" + std::to_string(d % 60);
+}
+
+std::string PlayPlaylistText(const std::vector<PlaylistRow>& rows, int clicked_row,
+                             std::string_view list_title) {
+  if (clicked_row < 1 || static_cast<std::size_t>(clicked_row) > rows.size())
+    throw std::out_of_range("playlist row " + std::to_string(clicked_row));
+  const std::size_t first = static_cast<std::size_t>(clicked_row) - 1;
+  std::string entries;
+  for (std::size_t k = 0; k < rows.size(); ++k) {
+    const PlaylistRow& row = rows[(first + k) % rows.size()];
+    if (row.InUse) AppendEntry(entries, row);
+  }
+  std::string text = "<asx version=\"3.0\">\r\n <title>";
+  text += HtmlEscape(list_title);
+  text += "</title>\r\n";
+  text += entries;
+  text += "\r\n</asx>\r\n";
+  return text;
+}
+
+std::string WritePlayPlaylist(const std::string& text) {
+  std::string path;
+  for (int n = 0; n < kCreateTries; ++n) {
+    path = TempName() + ".asx";
+    const int fd = CreateNewFile(path);
+    if (fd < 0 && errno == EEXIST) continue;
+    if (fd < 0) throw FileError(ToOsPath(path), errno);
+    const bool written = WriteAll(fd, text);
+    int error = errno;
+    const bool closed = ::close(fd) == 0;
+    if (written && closed) return path;
+    if (written) error = errno;
+    // A half-written playlist would play a cut list; leave none behind.
+    ::unlink(ToOsPath(path).c_str());
+    throw FileError(ToOsPath(path), error);
+  }
+  throw FileError(ToOsPath(path), EEXIST);
+}
+
+}  // namespace melvoro

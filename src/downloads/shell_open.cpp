@@ -1,0 +1,17 @@
+#include "downloads/shell_open.h"
+
+#include "app/program_log.h"
+#include "core/shell.h"
+#include "core/texts.h"
+
+namespace melvoro {
+
+void ShellOpen(Shell& shell, ProgramLog& log, const std::string& target) {
+  if (shell.Open(target)) return;
+  std::string details(texts::kShellOpenHelp);
+  details += "\n\n";
+  details += target;
+  log.AddLogEntry(texts::kShellOpenError.str(), details, kLogError);
+}
+
+}  // namespace melvoro

@@ -1,0 +1,101 @@
+#include "search/melvoro_controller.h"
+
+#include "app/program_log.h"
+#include "app/settings_table.h"
+#include "core/message_box.h"
+#include "core/text_helpers.h"
+#include "core/texts.h"
+
+namespace melvoro {
+
+tMelvoro::tMelvoro(const RequestContext& context, const TArray& settings, const Hosts& hosts, ProgramLog& log)
+    : context_(context), settings_(settings), hosts_(hosts), log_(log) {}
+
+std::string tMelvoro::SearchUrl(const std::string& query) const {
+  return "http://" + hosts_.Network + "/gsearch.php?q=" + UrlEncode(query) +
+         "&section=audio&offset=" + std::to_string(offset_);
+}
+
+std::unique_ptr<TGethttp> tMelvoro::NewRequest(const std::string& url) {
+  auto worker = std::make_unique<TGethttp>(context_);
+  worker->Url = url;
+  worker->Cookie = settings_.Get("cookie");
+  return worker;
+}
+
+bool tMelvoro::Search(const std::string& query, ResultHandler handler) {
+  if (busy_) return false;
+  auto worker = NewRequest(SearchUrl(query));
+  worker->OnDone = [this](TGethttp& w) { SearchDone(w); };
+  worker->OnError = [this](TGethttp&, const std::string& message) { SearchFailed(message); };
+  on_result_ = std::move(handler);
+  TGethttp::Start(std::move(worker));
+  ListTitle = texts::kSearchTitlePrefix.str() + query + " (" + texts::kAppTitle.str() + ")";
+  busy_ = true;
+  return true;
+}
+
+bool tMelvoro::LoadPage(const std::string& url, ResultHandler handler) {
+  if (busy_) return false;
+  auto worker = NewRequest(url);
+  worker->OnDone = [this](TGethttp& w) { SearchDone(w); };
+  worker->OnError = [this](TGethttp&, const std::string& message) { SearchFailed(message); };
+  on_result_ = std::move(handler);
+  TGethttp::Start(std::move(worker));
+  busy_ = true;
+  return true;
+}
+
+bool tMelvoro::FindForItem(const std::string& name, std::int32_t index) {
+  if (busy_) return false;
+  auto worker = NewRequest(SearchUrl(name));
+  worker->OnDone = [this](TGethttp& w) { LookupDone(w); };
+  worker->OnError = [this](TGethttp&, const std::string& message) { LookupFailedHandler(message); };
+  TGethttp::Start(std::move(worker));
+  busy_ = true;
+  queue_index_ = index;
+  return true;
+}
+
+std::vector<song> tMelvoro::ParsePage(std::string_view text) {
+  std::vector<song> songs = ParseSongs(text, hosts_.Storage);
+  if (songs.empty())
+    log_.AddLogEntry(texts::kNothingFoundFromNetwork.str(), std::string(text), kLogNothingFound);
+  return songs;
+}
+
+void tMelvoro::SearchDone(TGethttp& worker) {
+  busy_ = false;
+  std::vector<song> songs = ParsePage(worker.Response);
+  if (on_result_) on_result_(std::move(songs));
+}
+
+void tMelvoro::SearchFailed(const std::string& message) {
+  busy_ = false;
+  context_.boxes.Show(texts::kRequestErrorCaption.str(), message, MessageIcon::Error);
+}
+
+void tMelvoro::LookupDone(TGethttp& worker) {
+  busy_ = false;
+  const std::vector<song> songs = ParsePage(worker.Response);
+  if (lookup_rows_ == nullptr) return;
+  const std::string key = NormalizeForMatch(lookup_rows_->LookupName(queue_index_));
+  for (const song& s : songs) {
+    if (NormalizeForMatch(s.MatchText()) == key) {
+      lookup_rows_->LookupFound(queue_index_, s.Link);
+      return;
+    }
+  }
+  lookup_rows_->LookupNotFound(queue_index_);
+}
+
+void tMelvoro::LookupFailedHandler(const std::string& message) {
+  busy_ = false;
+  if (lookup_rows_ != nullptr) {
+    lookup_rows_->LookupFailed(queue_index_, message);
+  } else {
+    context_.boxes.Show(texts::kRequestErrorCaption.str(), message, MessageIcon::Error);
+  }
+}
+
+}  // namespace melvoro

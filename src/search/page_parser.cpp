@@ -1,0 +1,85 @@
+#include <charconv>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/regex.h"
+#include "core/text_helpers.h"
+#include "search/melvoro_controller.h"
+
+namespace melvoro {
+
+namespace {
+
+constexpr std::string_view kSearchResultsMarker =
+    "<table id=\"searchResults\" class=\"searchResults audioResults\">";
+
+// Rows of the search page: row id, audio id, server, owner, hash, duration, performer, the
+// optional lyrics link with its two ids, title.
+const Regex& SearchPagePattern() {
+  static const Regex pattern(
+      R"re(<div class="audioRow" id="audio([0-9_]*)".{0,1024}operate\(([0-9]*),([0-9]*),([0-9]*),'([a-z0-9]*)',([0-9]*)\).{0,256}<b id="performer[0-9]*">([^<]*)<.{0,64} id="title[0-9]*">(<a href='javascript: showLyrics\(([0-9]*),([0-9]*)\);'>)?([^<]*)<)re");
+  return pattern;
+}
+
+// Rows of an audio list: complete link, duration, performer, title.
+const Regex& AudioListPattern() {
+  static const Regex pattern(
+      R"re(<div class="[^"]*" id="audio[0-9_]*".{0,2048}?operate\('[^']*','([^']*)',([0-9]*)\).{0,2255}?id="performer[0-9_]*">[^>]*>([^<]*)<.{0,1024}id="title[0-9_]*">([^<]*))re");
+  return pattern;
+}
+
+// Line breaks out, then entities decoded.
+std::string Clean(std::string_view field) {
+  std::string text;
+  text.reserve(field.size());
+  for (const char c : field)
+    if (c != '\n') text += c;
+  std::erase(text, '\r');
+  return HtmlDecode(text);
+}
+
+// A duration the page left empty or too long for a number is unknown, not a broken page.
+std::int32_t Seconds(std::string_view digits) {
+  std::int32_t value = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  return error == std::errc() && end == digits.data() + digits.size() ? value : 0;
+}
+
+bool HasSearchResultsMarker(std::string_view page) {
+  // The marker is looked for only up to the first zero byte, as in a C string.
+  const std::string_view text = page.substr(0, page.find('\0'));
+  return text.find(kSearchResultsMarker) != std::string_view::npos;
+}
+
+}  // namespace
+
+std::vector<song> ParseSongs(std::string_view page, std::string_view storage_domain) {
+  std::vector<song> songs;
+  if (HasSearchResultsMarker(page)) {
+    SearchPagePattern().ForEachMatch(page, [&](const RegexMatch& m) {
+      song s;
+      s.Title = Clean(m.Group(11));
+      s.Artist = Clean(m.Group(7));
+      s.OwnerId = std::string(m.Group(4));
+      s.Link = AudioLink(m.Group(3), m.Group(4), m.Group(5), storage_domain);
+      s.Duration = Seconds(m.Group(6));
+      songs.push_back(std::move(s));
+      return true;
+    });
+  } else {
+    AudioListPattern().ForEachMatch(page, [&](const RegexMatch& m) {
+      song s;
+      s.Title = Clean(m.Group(4));
+      s.Artist = Clean(m.Group(3));
+      s.Link = std::string(m.Group(1));
+      s.Duration = Seconds(m.Group(2));
+      songs.push_back(std::move(s));
+      return true;
+    });
+  }
+  return songs;
+}
+
+}  // namespace melvoro

@@ -1,0 +1,54 @@
+#include "downloads/file_naming.h"
+
+#include <gtest/gtest.h>
+
+#include "core/cp1251.h"
+#include "core/file_io.h"
+#include "core/os_path.h"
+#include "downloads/album_playlist.h"
+#include "support/temp_dir.h"
+
+namespace melvoro {
+namespace {
+
+std::string W(std::u8string_view s) {
+  return Utf8ToCp1251({reinterpret_cast<const char*>(s.data()), s.size()});
+}
+
+TEST(FileNaming, SanitizeRemovesTheNineCharactersAndNothingElse) {
+  EXPECT_EQ(SanitizeFileName("a/b\\c:d*e?f\"g<h>i|j"), "abcdefghij");
+  EXPECT_EQ(SanitizeFileName(W(u8"Что? Где? Когда?")), W(u8"Что Где Когда"));
+  EXPECT_EQ(SanitizeFileName(std::string(" Mr. Big...\t\x01", 13)), std::string(" Mr. Big...\t\x01", 13));
+  EXPECT_EQ(SanitizeFileName("/:|"), "");
+}
+
+TEST(FileNaming, DownloadAndAlbumPaths) {
+  EXPECT_EQ(DownloadPath("/music/", W(u8"Кино - Звезда")), W(u8"/music//Кино - Звезда.mp3"));
+  EXPECT_EQ(DownloadPath("/music", "AC/DC - T.N.T."), "/music/ACDC - T.N.T..mp3");
+  const std::string folder = AlbumFolder("/music/", "AC/DC", "Back in Black");
+  EXPECT_EQ(folder, "/music/ACDC \x97 Back in Black/");  // the em dash is one Windows-1251 byte
+  EXPECT_EQ(AlbumPlaylistPath(folder, "AC/DC", "Back in Black"),
+            "/music/ACDC \x97 Back in Black/ACDC \x97 Back in Black.m3u");
+  // Pairs, left to right, without rescanning.
+  EXPECT_EQ(FileManagerPath("/home/me/Desktop//x.mp3"), "/home/me/Desktop/x.mp3");
+  EXPECT_EQ(FileManagerPath("/a///b////c"), "/a//b//c");
+}
+
+TEST(AlbumPlaylist, BytesOfTwoTracksAndOfNone) {
+  EXPECT_EQ(
+      AlbumPlaylistText({"Intro", "Song: Two"}),
+      "#EXTM3U\r\n#EXTINF:0,Intro\r\nIntro.mp3\r\n\r\n#EXTINF:0,Song: Two\r\nSong Two.mp3\r\n\r\n\r\n\r\n");
+  EXPECT_EQ(AlbumPlaylistText({}), "#EXTM3U\r\n\r\n\r\n");
+}
+
+TEST(AlbumPlaylist, WriteTruncatesAndThrowsWhenItCannot) {
+  const test::TempDir dir;
+  const std::string path = FromOsPath(dir.path()) + W(u8"/Кино — Группа крови.m3u");
+  WriteAlbumPlaylist(path, "a long first text");
+  WriteAlbumPlaylist(path, "short");
+  EXPECT_EQ(test::ReadFile(ToOsPath(path)), "short");
+  EXPECT_THROW(WriteAlbumPlaylist(FromOsPath(dir.path()) + "/missing/x.m3u", "x"), FileError);
+}
+
+}  // namespace
+}  // namespace melvoro

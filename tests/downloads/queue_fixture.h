@@ -1,0 +1,65 @@
+// A download queue with its controller and result rows on a test UI thread. Workers started
+// by a tick wait for the UI thread before they touch the network, so a test that never runs
+// the loop sees exactly what the tick did; the loop's shutdown sends them away unheard.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/program_log.h"
+#include "app/settings_table.h"
+#include "core/activity_indicator.h"
+#include "core/event_loop.h"
+#include "core/hosts.h"
+#include "core/message_box.h"
+#include "downloads/download_queue.h"
+#include "search/melvoro_controller.h"
+#include "search/result_rows.h"
+#include "support/temp_dir.h"
+
+namespace melvoro::test {
+
+class RecordedBoxes final : public MessageBoxes {
+ public:
+  void Show(const std::string& /*caption*/, const std::string& text, MessageIcon /*icon*/) override {
+    texts.push_back(text);
+  }
+  std::vector<std::string> texts;
+};
+
+class QueueFixture : public ::testing::Test {
+ protected:
+  QueueFixture() {
+    hosts.Network = "127.0.0.1:1";  // nothing listens: a request that gets out fails at once
+    settings.Set("cookie", "remixsid=1");
+    settings.Set("ThreadsCount", "5");
+    settings.Set("UploadDir", dir.path().string() + "/");
+  }
+  ~QueueFixture() override { loop.Shutdown(); }
+
+  std::vector<int> States() const {
+    std::vector<int> states;
+    for (int i = 0; i < queue.List().Count(); ++i) states.push_back(queue.List().Row(i).State);
+    return states;
+  }
+  int AddReady(const std::string& name, const std::string& link = "http://127.0.0.1:1/a.mp3") {
+    return queue.AddFoundSong(queue.List().Count() + 1, name, link);
+  }
+  std::string LogDescription(std::size_t newest_first) const { return log.At(newest_first).Description; }
+
+  EventLoop loop;
+  ActivityIndicator activity;
+  RecordedBoxes boxes;
+  TArray settings;
+  Hosts hosts;
+  ProgramLog log;
+  RequestContext context{loop, activity, boxes};
+  tMelvoro controller{context, settings, hosts, log};
+  ResultRows results;
+  DownloadQueue queue{context, settings, controller, results, log};
+  TempDir dir;
+};
+
+}  // namespace melvoro::test

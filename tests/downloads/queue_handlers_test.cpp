@@ -1,0 +1,183 @@
+// What the transfer handlers, retries, look-up answers and the album table do to the rows.
+#include <filesystem>
+
+#include "core/file_io.h"
+#include "downloads/queue_fixture.h"
+#include "support/temp_dir.h"
+
+namespace melvoro::test {
+namespace {
+
+class QueueHandlers : public QueueFixture {
+ protected:
+  // A worker as the handlers see it; it never runs.
+  std::unique_ptr<TGethttp> WorkerFor(int index, std::uint32_t length) {
+    auto worker = std::make_unique<TGethttp>(context);
+    worker->ItemIndex = index;
+    worker->ItemText = queue.List().Row(index).SubItem(kColumnName);
+    worker->ContentLength = length;
+    return worker;
+  }
+  static song Song(const std::string& artist, const std::string& title) {
+    song s;
+    s.Artist = artist;
+    s.Title = title;
+    s.Link = "http://cs1.x/u00001/audio/" + title + ".mp3";
+    return s;
+  }
+};
+
+TEST_F(QueueHandlers, ProgressAndCompletionFillTheColumns) {
+  const int row = AddReady("A - B");
+  queue.Tick();
+  auto worker = WorkerFor(row, 3'145'728);
+  queue.DownloadProgress(*worker, 50);
+  EXPECT_EQ(queue.List().Row(row).SubItem(kColumnPercent), "50");
+  EXPECT_EQ(queue.List().Row(row).SubItem(kColumnSize), "1536 \xCA\xE1");
+  queue.DownloadProgress(*worker, 255);  // the product is formed in 64 bits
+  EXPECT_EQ(queue.List().Row(row).SubItem(kColumnSize), "7833 \xCA\xE1");
+  queue.DownloadDone(*worker);
+  EXPECT_EQ(queue.List().Row(row).SubItem(kColumnPercent), "");
+  EXPECT_EQ(queue.List().Row(row).SubItem(kColumnSize), "3072 \xCA\xE1");
+  EXPECT_EQ(queue.List().Row(row).State, kStateDone);
+
+  // No declared length: the worker reports 1.
+  const int other = AddReady("C - D");
+  auto unknown = WorkerFor(other, 1);
+  queue.DownloadProgress(*unknown, 100);
+  EXPECT_EQ(queue.List().Row(other).SubItem(kColumnSize), "0 \xCA\xE1");
+  queue.DownloadDone(*unknown);
+  EXPECT_EQ(queue.List().Row(other).SubItem(kColumnSize), "0 \xCA\xE1");
+}
+
+TEST_F(QueueHandlers, CompletionColoursTheResultRowOnlyWhileItStillShowsTheSong) {
+  std::vector<song> songs;
+  for (int i = 1; i <= 7; ++i) songs.push_back(Song("Artist", "Song " + std::to_string(i)));
+  results.ShowResults(songs);
+  ASSERT_TRUE(results.Queue(7));
+  const int row = queue.AddFoundSong(7, results.NameText(7), results.Row(7).Song.Link);
+  const int other = queue.AddFoundSong(6, results.NameText(6), results.Row(6).Song.Link);
+  auto worker = WorkerFor(row, 1000);
+  auto replaced = WorkerFor(other, 1000);
+
+  queue.DownloadDone(*worker);
+  EXPECT_EQ(results.Row(7).State, ResultRowState::Downloaded);
+  EXPECT_EQ(results.Row(7).Progress, 100);
+
+  songs[5] = Song("Other", "Song");  // a new search put another song into row 6
+  results.ShowResults(songs);
+  queue.DownloadDone(*replaced);
+  EXPECT_EQ(results.Row(6).State, ResultRowState::Fresh);
+  EXPECT_EQ(queue.List().Row(other).State, kStateDone);
+}
+
+TEST_F(QueueHandlers, AFailedTransferStopsCountingAndCanBeRetried) {
+  settings.Set("ThreadsCount", "1");
+  const int first = AddReady("A - B");
+  const int second = AddReady("C - D");
+  queue.Tick();
+  ASSERT_EQ(States(), (std::vector<int>{1, 3}));
+
+  queue.DownloadFailed(*WorkerFor(first, 1), "broken");
+  EXPECT_EQ(queue.List().Row(first).State, kStateFailed);
+  EXPECT_EQ(queue.List().Row(first).Error, "broken");
+  EXPECT_EQ(boxes.texts, std::vector<std::string>{"broken"});
+  EXPECT_EQ(log.At(0).Icon, kLogError);
+  EXPECT_EQ(log.At(0).Details, "broken");
+
+  queue.Tick();  // the failed row no longer holds the slot
+  EXPECT_EQ(queue.List().Row(second).State, kStateTransferring);
+  // The same failure again a moment later: logged, not boxed again.
+  queue.DownloadFailed(*WorkerFor(second, 1), "broken");
+  EXPECT_EQ(boxes.texts.size(), 1u);
+  EXPECT_EQ(log.Count(), 2u);
+  queue.Now = [] { return std::chrono::steady_clock::now() + std::chrono::minutes(2); };
+  queue.DownloadFailed(*WorkerFor(second, 1), "broken");
+  EXPECT_EQ(boxes.texts.size(), 2u);
+
+  ASSERT_TRUE(queue.Retry(first));
+  const DownloadRow& retried = queue.List().Row(first);
+  EXPECT_EQ(retried.State, kStateReady);
+  EXPECT_EQ(retried.SubItems.size(), 4u);  // the path comes again when it starts
+  EXPECT_EQ(retried.Error, "");
+  EXPECT_FALSE(queue.Retry(first));  // only a failed row
+}
+
+TEST_F(QueueHandlers, LookUpAnswersAndFailuresWithTheirGrowingPause) {
+  queue.AddNamesToLookUp({"Kino - Zvezda", "Nobody - Nothing"});
+  queue.LookupFound(0, "http://cs1.x/a.mp3");
+  EXPECT_EQ(queue.List().Row(0).SubItems,
+            (std::vector<std::string>{"Kino - Zvezda", "", "", "http://cs1.x/a.mp3"}));
+  EXPECT_EQ(queue.List().Row(0).State, kStateReady);
+  queue.LookupNotFound(1);
+  EXPECT_EQ(queue.List().Row(1).State, kStateNotFound);
+  EXPECT_EQ(queue.List().Row(1).SubItems, std::vector<std::string>{"Nobody - Nothing"});
+
+  auto now = std::chrono::steady_clock::now();
+  queue.Now = [&] { return now; };
+  queue.AddNamesToLookUp({"Later - One"});
+  queue.LookupFailed(2, "offline");
+  queue.LookupFailed(2, "offline");
+  EXPECT_EQ(queue.List().Row(2).State, kStateLookUp);  // still waiting to be looked up
+  EXPECT_EQ(boxes.texts, std::vector<std::string>{"offline"});
+  EXPECT_EQ(log.Count(), 2u);
+
+  queue.Tick();
+  EXPECT_FALSE(controller.Busy());  // within the pause after the second failure
+  now += std::chrono::seconds(9);
+  queue.Tick();
+  EXPECT_FALSE(controller.Busy());
+  now += std::chrono::seconds(1);
+  queue.Tick();
+  EXPECT_TRUE(controller.Busy());
+
+  using std::chrono::seconds;
+  EXPECT_EQ(DownloadQueue::LookupRetryPause(1), seconds(5));
+  EXPECT_EQ(DownloadQueue::LookupRetryPause(3), seconds(20));
+  EXPECT_EQ(DownloadQueue::LookupRetryPause(7), seconds(300));
+  EXPECT_EQ(DownloadQueue::LookupRetryPause(60), seconds(300));
+}
+
+TEST_F(QueueHandlers, ALookUpThatKeepsFailingEndsWhenTheCallerSetsALimit) {
+  queue.MaxLookupFailures = 2;
+  queue.AddNamesToLookUp({"A - B"});
+  queue.LookupFailed(0, "offline");
+  EXPECT_EQ(queue.List().Row(0).State, kStateLookUp);
+  queue.LookupFailed(0, "offline");
+  EXPECT_EQ(queue.List().Row(0).State, kStateFailed);
+  ASSERT_TRUE(queue.Retry(0));  // it has no link yet: back to being looked up
+  EXPECT_EQ(queue.List().Row(0).State, kStateLookUp);
+}
+
+TEST_F(QueueHandlers, AlbumTracksTakeTableEntriesAndWriteThePlaylist) {
+  const std::string folder = dir.path().string() + "/Artist \x97 Album/";
+  queue.QueueAlbumTracks({"Intro", "Song: Two"}, "Artist", "Album", folder);
+  EXPECT_EQ(States(), (std::vector<int>{4, 4}));
+  EXPECT_EQ(queue.List().Row(1).Caption, "2");
+  EXPECT_EQ(queue.List().Row(1).SubItems, (std::vector<std::string>{"Artist \x97 Song: Two", "0", "0"}));
+  EXPECT_EQ(queue.AlbumEntry(2).Title, "Song: Two");
+  EXPECT_EQ(queue.AlbumEntry(2).ListRow, 1);
+  EXPECT_EQ(
+      ReadWholeFile(dir / "Artist \xE2\x80\x94 Album" / "Artist \xE2\x80\x94 Album.m3u"),
+      "#EXTM3U\r\n#EXTINF:0,Intro\r\nIntro.mp3\r\n\r\n#EXTINF:0,Song: Two\r\nSong Two.mp3\r\n\r\n\r\n\r\n");
+
+  std::vector<std::string> many(99, "Track");
+  queue.QueueAlbumTracks(many, "Artist", "Album", folder);
+  EXPECT_EQ(queue.List().Count(), 100);
+  EXPECT_EQ(log.At(0).Icon, kLogError);  // the 101st track found no free entry
+  EXPECT_EQ(log.At(0).Description,
+            "\xCD\xE5\xE2\xEE\xE7\xEC\xEE\xE6\xED\xEE \xE4\xEE\xE1\xE0\xE2\xE8\xF2\xFC "
+            "\xEF\xE5\xF1\xED\xFE. \xCD\xE5\xF2 \xF1\xE2\xEE\xE1\xEE\xE4\xED\xFB\xF5 "
+            "\xEF\xEE\xF2\xEE\xEA\xEE\xE2");
+  queue.GiveBackAlbumEntry(40);
+  queue.QueueAlbumTracks({"Late"}, "Artist", "Album", folder);
+  EXPECT_EQ(queue.List().Row(100).Caption, "40");
+
+  // The download folder itself is missing: an error, and no row.
+  EXPECT_THROW(queue.QueueAlbumTracks({"X"}, "A", "B", dir.path().string() + "/missing/A \x97 B/"),
+               FileError);
+  EXPECT_EQ(queue.List().Count(), 101);
+}
+
+}  // namespace
+}  // namespace melvoro::test

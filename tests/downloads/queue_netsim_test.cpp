@@ -1,0 +1,83 @@
+// The queue against netsim: songs found by a search, downloaded, looked up and refused.
+#include <filesystem>
+
+#include "core/cp1251.h"
+#include "downloads/queue_fixture.h"
+#include "support/netsim_process.h"
+
+namespace melvoro::test {
+namespace {
+
+class QueueNetsim : public QueueFixture {
+ protected:
+  QueueNetsim() {
+    hosts = netsim.HostsTable();
+    results.OnShown = [this] { ++shown; };
+  }
+  // Runs the loop until every row has ended and every worker is gone.
+  bool RunToTheEnd() {
+    return loop.RunUntil(
+        [&] {
+          queue.Tick();
+          for (int state : States())
+            if (state != kStateDone && state != kStateNotFound && state != kStateFailed) return false;
+          return loop.RunningWorkers() == 0;
+        },
+        std::chrono::seconds(30));
+  }
+
+  NetsimProcess netsim;
+  int shown = 0;
+};
+
+TEST_F(QueueNetsim, ASearchFillsTheRowsAndAClickedSongLandsUnderItsName) {
+  queue.AddSearch(Utf8ToCp1251("Северный ветер"));
+  ASSERT_TRUE(loop.RunUntil([&] { return shown == 1; }, std::chrono::seconds(10)));
+  ASSERT_EQ(results.InUseCount(), 5);
+  const std::string name = results.NameText(2);
+  EXPECT_EQ(Cp1251ToUtf8(name), "Северный Ветер - Снег над Невой");
+
+  ASSERT_TRUE(results.Queue(2));
+  queue.AddFoundSong(2, name, results.Row(2).Song.Link);
+  ASSERT_TRUE(RunToTheEnd());
+  EXPECT_EQ(States(), (std::vector<int>{kStateDone, kStateDone}));
+  EXPECT_EQ(results.Row(2).State, ResultRowState::Downloaded);
+  const auto file = dir / "Северный Ветер - Снег над Невой.mp3";
+  ASSERT_TRUE(std::filesystem::exists(file));
+  EXPECT_EQ(queue.List().Row(1).SubItem(kColumnSize),
+            std::to_string(std::filesystem::file_size(file) / 1024) + " \xCA\xE1");
+  EXPECT_TRUE(boxes.texts.empty());
+}
+
+TEST_F(QueueNetsim, LookUpsFindTheMatchingSongOrNothingAndA404LeavesNoFile) {
+  settings.Set("ThreadsCount", "2");
+  queue.AddNamesToLookUp({Utf8ToCp1251("СЕВЕРНЫЙ ВЕТЕР — полночный трамвай!"), "Nobody - Nothing at all"});
+  AddReady("Missing - Song", netsim.Url("/u00042/audio/000000000000.mp3"));
+  ASSERT_TRUE(RunToTheEnd());
+  EXPECT_EQ(States(), (std::vector<int>{kStateDone, kStateNotFound, kStateFailed}));
+  EXPECT_TRUE(std::filesystem::exists(dir / "СЕВЕРНЫЙ ВЕТЕР — полночный трамвай!.mp3"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "Missing - Song.mp3"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+  ASSERT_EQ(boxes.texts.size(), 1u);
+  EXPECT_EQ(Cp1251ToUtf8(boxes.texts[0]), "Неверный ответ сервера - 404");
+  EXPECT_EQ(queue.List().Row(2).Error, boxes.texts[0]);
+}
+
+TEST_F(QueueNetsim, NeverMoreTransfersAtOnceThanTheLimit) {
+  settings.Set("ThreadsCount", "2");
+  for (int i = 0; i < 5; ++i)
+    AddReady("Blob " + std::to_string(i), netsim.Url("/_netsim/blob?bytes=400000&netsim_rate=2000000"));
+  int most = 0;
+  ASSERT_TRUE(loop.RunUntil(
+      [&] {
+        queue.Tick();
+        const auto states = States();
+        most = std::max(most, static_cast<int>(std::count(states.begin(), states.end(), kStateTransferring)));
+        return std::count(states.begin(), states.end(), kStateDone) == 5 && loop.RunningWorkers() == 0;
+      },
+      std::chrono::seconds(30)));
+  EXPECT_EQ(most, 2);
+}
+
+}  // namespace
+}  // namespace melvoro::test
