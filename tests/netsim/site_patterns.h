@@ -16,6 +16,6 @@ inline constexpr std::string_view kSearchRowPattern =
 
 // Groups: 1 mp3 address, 2 duration, 3 performer, 4 title.
 inline constexpr std::string_view kListRowPattern =
-    R"re(<div class="[^"]*" id="audio[0-9_]*".{0,2048}?operate\('[^']*','([^']*)',([0-9]*)\).{0,2255}?id="performer[0-9_]*">[^>]*>([^<]*)<.{0,1024}id="title[0-9_]*">([^<]*)")re";
+    R"re(<div class="[^"]*" id="audio[0-9_]*".{0,2048}?operate\('[^']*','([^']*)',([0-9]*)\).{0,2255}?id="performer[0-9_]*">[^>]*>([^<]*)<.{0,1024}id="title[0-9_]*">([^<]*))re";
 
 }  // namespace melvoro::test

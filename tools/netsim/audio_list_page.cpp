@@ -23,9 +23,7 @@ std::string ListRow(const Song& song, int list_owner, const HostInfo& host) {
   html += "<b id=\"performer" + row +
           "\"><a href=\"/gsearch.php?section=audio&amp;q=" + UrlEncode(song.artist) + "\">" +
           SiteEscape(song.artist) + "</a></b> &ndash; ";
-  // The list template leaves a stray quote after the title; the program's list pattern
-  // takes the title up to it.
-  html += "<span id=\"title" + row + "\">" + SiteEscape(song.title) + "\"</span>\n";
+  html += "<span id=\"title" + row + "\">" + SiteEscape(song.title) + "</span>\n";
   html += "</td>\n<td class=\"audioActions\"><a href=\"#\" onclick=\"return editAudio(" + aid + ");\">";
   html += W1251(u8"Редактировать");
   html += "</a> <a href=\"#\" onclick=\"return deleteAudio(" + aid + ");\">";
