@@ -161,4 +161,5 @@ inline constexpr auto kAuthDialogLogIn = W1251(u8"Войти");
 inline constexpr auto kAuthDialogCancel = W1251(u8"Отмена");
 inline constexpr auto kAuthDialogWorking = W1251(u8"Вход…");
 inline constexpr auto kAuthDialogNeedEmail = W1251(u8"Введите e-mail и пароль или вставьте cookie.");
+inline constexpr auto kAuthNoDisplay = W1251(u8"Нет экрана, чтобы показать окно входа.");
 }  // namespace melvoro::texts

@@ -6,8 +6,10 @@ namespace melvoro::test {
 
 namespace {
 
-// Proxies of the machine must not take the loopback login host elsewhere.
-const char* const kDroppedVariables[] = {"http_proxy", "HTTP_PROXY", "all_proxy", "ALL_PROXY"};
+// Proxies of the machine must not take the loopback login host elsewhere, and a desktop
+// session must not turn the terminal runs into windows (nor an offscreen one hide them).
+const char* const kDroppedVariables[] = {"http_proxy", "HTTP_PROXY",      "all_proxy",      "ALL_PROXY",
+                                         "DISPLAY",    "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
 
 }  // namespace
 
@@ -16,13 +18,15 @@ AuthFixture::AuthFixture() {
   auth_ = CopyProgram("auth", root_ / "app");
 }
 
-ProgramOutput AuthFixture::Run(std::vector<std::string> args, std::string input) const {
+ProgramOutput AuthFixture::Run(std::vector<std::string> args, std::string input,
+                               const std::map<std::string, std::string>& extra_env) const {
   ProgramRun run;
   run.args = std::move(args);
   run.input = std::move(input);
   run.env["XDG_DATA_HOME"] = DataFolder().string();
   run.env["HOME"] = (root_ / "home").string();
   for (const char* name : kDroppedVariables) run.env[name] = std::nullopt;
+  for (const auto& [name, value] : extra_env) run.env[name] = value;
   return RunProgram(auth_, run);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,9 @@ class AuthFixture {
   AuthFixture();
 
   void Config(const std::string& bytes) const { root_.Write("app/config.ini", bytes); }
-  ProgramOutput Run(std::vector<std::string> args, std::string input = "") const;
+  // extra_env is set on top of the fixture's environment.
+  ProgramOutput Run(std::vector<std::string> args, std::string input = "",
+                    const std::map<std::string, std::string>& extra_env = {}) const;
   // The environment of every run, as NAME=VALUE texts.
   std::vector<std::string> Environment() const;
 

@@ -106,6 +106,20 @@ TEST(AuthLogin, AsksOnTheTerminalWithoutEchoingThePassword) {
   EXPECT_EQ(ReadFile(auth.CookieFolder() / "network.localhost.cookie"), "remixsid=5f3a9c0e");
 }
 
+TEST(AuthLogin, WhenNoWindowCanOpenTheTerminalAsks) {
+  const AuthFixture auth;
+  RawHttpServer server(kIssued);
+  auth.Config(LoginConfig(server.port()));
+  std::vector<std::string> env = auth.Environment();
+  env.push_back("DISPLAY=:12345");
+
+  const auto session = test::RunOnTerminal(auth.Auth(), {"-a", "--dialog"}, env,
+                                           {{"E-mail: ", "demo@melvoro.test"}, {"Пароль: ", "secret"}});
+  EXPECT_TRUE(session.answered_all) << session.transcript;
+  EXPECT_EQ(session.exit_code, 0) << session.transcript;
+  EXPECT_EQ(session.out, "remixsid=5f3a9c0e\n");
+}
+
 TEST(AuthLogin, FailedLoginIsToldOnTheTerminal) {
   const AuthFixture auth;
   RawHttpServer server(kRefused);

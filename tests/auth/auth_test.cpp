@@ -74,6 +74,25 @@ TEST(Auth, WithoutSessionOrTerminalPrintsNothing) {
   EXPECT_EQ(auth.Run({"-a"}).out, "");
 }
 
+TEST(Auth, ADisplayThatCannotBeReachedEndsQuietlyWithoutACrash) {
+  const AuthFixture auth;
+  const std::map<std::string, std::string> dead_display = {{"DISPLAY", ":12345"}};
+  auto result = auth.Run({"-a"}, "", dead_display);
+  EXPECT_EQ(result.exit_code, 1) << result.err;  // not killed by the failing window
+  EXPECT_EQ(result.out, "");
+
+  result = auth.Run({"--login", "--dialog"}, "", dead_display);
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_NE(result.err.find("Нет экрана"), std::string::npos) << result.err;
+  result = auth.Run({"--login", "--dialog"});
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_NE(result.err.find("Нет экрана"), std::string::npos) << result.err;
+
+  // A saved session needs no window at all.
+  ASSERT_EQ(auth.Run({"--cookie", "remixsid=1"}).exit_code, 0);
+  EXPECT_EQ(auth.Run({"-a", "--dialog"}, "", dead_display).out, "remixsid=1\n");
+}
+
 TEST(Auth, LoginWithoutTerminalNeedsEmailAndPasswordGiven) {
   const AuthFixture auth;
   const auto result = auth.Run({"--login", "--password-stdin"}, "secret\n");
@@ -99,7 +118,9 @@ TEST(Auth, WrongUsageShowsUsageAndExits2) {
                                                        {"-a", "extra"},
                                                        {"--email", "a@b"},
                                                        {"--login", "--email"},
-                                                       {"--login", "-a"}};
+                                                       {"--login", "-a"},
+                                                       {"--login", "--dialog", "--password-stdin"},
+                                                       {"-a", "--dialog", "--dialog"}};
   for (const auto& args : wrong) {
     const auto result = auth.Run(args);
     EXPECT_EQ(result.exit_code, 2) << ::testing::PrintToString(args);

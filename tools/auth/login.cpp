@@ -36,28 +36,33 @@ std::optional<std::string> SessionCookie(const std::vector<std::string>& header_
   return found;
 }
 
+void StartLogIn(const Hosts& hosts, std::string_view email, std::string_view password,
+                const RequestContext& context, std::function<void(LoginResult)> done) {
+  auto worker = std::make_unique<TGethttp>(context);
+  worker->Url = "http://" + hosts.Login + "/?act=login";
+  worker->PostData = "email=" + UrlEncode(email) + "&pass=" + UrlEncode(password);
+  const auto finish = [done = std::move(done)](const TGethttp& w, std::string error) {
+    LoginResult result;
+    result.Cookie = SessionCookie(w.ResponseHeaders);
+    // A cookie set on the way still counts when the page after it fails.
+    if (!result.Cookie) result.Error = std::move(error);
+    done(std::move(result));
+  };
+  worker->OnDone = [finish](TGethttp& w) { finish(w, {}); };
+  worker->OnError = [finish](TGethttp& w, const std::string& message) { finish(w, message); };
+  TGethttp::Start(std::move(worker));
+}
+
 LoginResult LogIn(const Hosts& hosts, std::string_view email, std::string_view password) {
   EventLoop loop;
   ActivityIndicator activity;
   ConsoleMessageBoxes boxes;  // never shown: the request has an error handler
 
   LoginResult result;
-  std::vector<std::string> headers;
-  auto worker = std::make_unique<TGethttp>(RequestContext{loop, activity, boxes});
-  worker->Url = "http://" + hosts.Login + "/?act=login";
-  worker->PostData = "email=" + UrlEncode(email) + "&pass=" + UrlEncode(password);
-  worker->OnDone = [&](TGethttp& w) { headers = w.ResponseHeaders; };
-  // A cookie set on the way still counts when the page after it fails.
-  worker->OnError = [&](TGethttp& w, const std::string& message) {
-    headers = w.ResponseHeaders;
-    result.Error = message;
-  };
-  TGethttp::Start(std::move(worker));
+  StartLogIn(hosts, email, password, RequestContext{loop, activity, boxes},
+             [&result](LoginResult answer) { result = std::move(answer); });
   // The worker's own connect and stall time-outs bound the wait.
   loop.RunUntil([&] { return loop.RunningWorkers() == 0; }, std::chrono::hours(24));
-
-  result.Cookie = SessionCookie(headers);
-  if (result.Cookie) result.Error.clear();
   return result;
 }
 

@@ -1,6 +1,8 @@
 // auth: the authorization utility. The program runs "auth -a" at every start and takes what
 // it prints as the session cookie; auth keeps that cookie between runs and logs in when it
 // has none.
+#include <unistd.h>
+
 #include <iostream>
 #include <optional>
 #include <string>
@@ -12,6 +14,7 @@
 #include "core/cp1251.h"
 #include "core/texts.h"
 #include "core/user_folders.h"
+#include "dialog_login.h"
 #include "login.h"
 #include "terminal.h"
 
@@ -24,9 +27,12 @@ constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
 constexpr std::string_view kUsage =
-    "usage: auth -a                     print the session cookie, logging in when none is saved\n"
-    "       auth --login [--email E] [--password-stdin]\n"
-    "                                   log in afresh (password from the first line of stdin)\n"
+    "usage: auth -a [--dialog]          print the session cookie, logging in when none is saved\n"
+    "                                   (in a window when a display is there and stdin is no\n"
+    "                                   terminal, or with --dialog)\n"
+    "       auth --login [--email E] [--password-stdin | --dialog]\n"
+    "                                   log in afresh (password from the first line of stdin,\n"
+    "                                   or in a window)\n"
     "       auth --cookie TEXT          save a session cookie copied from a browser\n"
     "       auth --logout               forget the saved session\n"
     "       auth --help\n";
@@ -38,6 +44,7 @@ struct Options {
   std::string cookie;
   std::optional<std::string> email;
   bool password_stdin = false;
+  bool dialog = false;
 };
 
 std::optional<Options> ParseArgs(int argc, char** argv) {
@@ -46,6 +53,10 @@ std::optional<Options> ParseArgs(int argc, char** argv) {
   int next = 2;
   if (first == "-a") {
     options.mode = Mode::Print;
+    if (argc > next && std::string_view(argv[next]) == "--dialog") {
+      options.dialog = true;
+      ++next;
+    }
   } else if (first == "--logout") {
     options.mode = Mode::Logout;
   } else if (first == "--help" || first == "-h") {
@@ -60,8 +71,10 @@ std::optional<Options> ParseArgs(int argc, char** argv) {
       const std::string_view arg = argv[next];
       if (arg == "--email" && next + 1 < argc && !options.email) {
         options.email = argv[++next];
-      } else if (arg == "--password-stdin" && !options.password_stdin) {
+      } else if (arg == "--password-stdin" && !options.password_stdin && !options.dialog) {
         options.password_stdin = true;
+      } else if (arg == "--dialog" && !options.dialog && !options.password_stdin) {
+        options.dialog = true;
       } else {
         return std::nullopt;
       }
@@ -140,6 +153,10 @@ std::optional<std::string> FreshLogin(const Hosts& hosts, const CookieStore& sto
   return result.Cookie;
 }
 
+std::optional<std::string> DialogEmail(const Options& options) {
+  return options.email ? std::optional<std::string>(Utf8ToCp1251(*options.email)) : std::nullopt;
+}
+
 int Run(const Options& options) {
   if (options.mode == Mode::Help) {
     std::cout << kUsage;
@@ -164,6 +181,13 @@ int Run(const Options& options) {
         return kExitFailed;
       }
       if (saved_cookie) return PrintCookie(*saved_cookie);
+      // Started from the desktop, standard input leads nowhere: the window asks instead.
+      if (DisplayPresent() && (options.dialog || !isatty(STDIN_FILENO))) {
+        const DialogAnswer answer = RunLoginDialog(hosts, store, DialogEmail(options));
+        if (answer.outcome == DialogAnswer::Outcome::kCookie) return PrintCookie(answer.cookie);
+        if (answer.outcome == DialogAnswer::Outcome::kCancelled) return kExitFailed;
+        // No window could open: a terminal, if there is one, asks instead.
+      }
       // Without a terminal nobody can be asked: the program ends quietly.
       if (!Terminal::Open()) return kExitFailed;
       bool saved = false;
@@ -172,7 +196,16 @@ int Run(const Options& options) {
     }
     case Mode::Login: {
       bool saved = false;
-      const auto cookie = FreshLogin(hosts, store, options, saved);
+      std::optional<std::string> cookie;
+      if (options.dialog) {
+        const DialogAnswer answer =
+            DisplayPresent() ? RunLoginDialog(hosts, store, DialogEmail(options)) : DialogAnswer{};
+        if (answer.outcome == DialogAnswer::Outcome::kNoWindow) Say(nullptr, Utf8(texts::kAuthNoDisplay));
+        if (answer.outcome == DialogAnswer::Outcome::kCookie) cookie = answer.cookie;
+        saved = answer.saved;
+      } else {
+        cookie = FreshLogin(hosts, store, options, saved);
+      }
       if (!cookie) return kExitFailed;
       const int printed = PrintCookie(*cookie);
       return saved ? printed : kExitFailed;

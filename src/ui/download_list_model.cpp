@@ -1,0 +1,111 @@
+#include "ui/download_list_model.h"
+
+#include "core/texts.h"
+#include "downloads/download_list.h"
+#include "ui/qt_text.h"
+#include "ui/state_icons.h"
+
+namespace melvoro::ui {
+
+DownloadListModel::DownloadListModel(DownloadList& list, QObject* parent)
+    : QAbstractTableModel(parent), list_(list), shown_rows_(list.Count()) {
+  for (int state = 0; state < static_cast<int>(icons_.size()); ++state)
+    icons_[static_cast<std::size_t>(state)] = StateIcon(state);
+  flush_timer_.setSingleShot(true);
+  flush_timer_.setInterval(kFlushMs);
+  connect(&flush_timer_, &QTimer::timeout, this, &DownloadListModel::Flush);
+  list_.OnRowsAdded = [this](int first, int count) { RowsAdded(first, count); };
+  list_.OnRowChanged = [this](int index) { RowChanged(index); };
+}
+
+DownloadListModel::~DownloadListModel() {
+  list_.OnRowsAdded = nullptr;
+  list_.OnRowChanged = nullptr;
+}
+
+int DownloadListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : shown_rows_;
+}
+
+int DownloadListModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kColumnCount;
+}
+
+const DownloadRow* DownloadListModel::RowAt(int row) const {
+  return row >= 0 && row < shown_rows_ ? &list_.Row(row) : nullptr;
+}
+
+QVariant DownloadListModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= shown_rows_) return {};
+  const DownloadRow& row = list_.Row(index.row());
+  const int column = index.column();
+  switch (role) {
+    case Qt::DisplayRole:
+      return ToQString(column == 0 ? row.Caption : row.SubItem(column - 1));
+    case Qt::DecorationRole:
+      if (column == 0 && row.State >= 0 && row.State < static_cast<int>(icons_.size()))
+        return icons_[static_cast<std::size_t>(row.State)];
+      return {};
+    case Qt::ToolTipRole:
+      // A failed row says why, whichever cell the pointer rests on.
+      if (row.State == kStateFailed && !row.Error.empty()) return ToQString(row.Error);
+      return column == 0 ? QVariant() : QVariant(ToQString(row.SubItem(column - 1)));
+    case Qt::TextAlignmentRole:
+      if (column == 1 + kColumnPercent) return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+      return {};
+    default:
+      return {};
+  }
+}
+
+QVariant DownloadListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal) return {};
+  if (role == Qt::TextAlignmentRole && section == 1 + kColumnPercent)
+    return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+  if (role != Qt::DisplayRole) return {};
+  switch (section) {
+    case 0:
+      return ToQString(texts::kColumnNumber);
+    case 1:
+      return ToQString(texts::kColumnName);
+    case 2:
+      return ToQString(texts::kColumnPercent);
+    case 3:
+      return ToQString(texts::kColumnSize);
+    case 4:
+      return ToQString(texts::kColumnFile);
+    default:
+      return QString();
+  }
+}
+
+void DownloadListModel::RowsAdded(int first, int count) {
+  // Rows are only ever appended, so anything past what the views know is new.
+  const int last = first + count - 1;
+  if (last < shown_rows_) return;
+  beginInsertRows({}, shown_rows_, last);
+  shown_rows_ = last + 1;
+  endInsertRows();
+}
+
+void DownloadListModel::RowChanged(int index) {
+  if (index < 0) return;
+  if (static_cast<std::size_t>(index) >= is_dirty_.size())
+    is_dirty_.resize(static_cast<std::size_t>(index) + 1);
+  if (is_dirty_[static_cast<std::size_t>(index)]) return;
+  is_dirty_[static_cast<std::size_t>(index)] = true;
+  dirty_.push_back(index);
+  if (!flush_timer_.isActive()) flush_timer_.start();
+}
+
+void DownloadListModel::Flush() {
+  flush_timer_.stop();
+  std::vector<int> rows;
+  rows.swap(dirty_);
+  for (const int row : rows) {
+    is_dirty_[static_cast<std::size_t>(row)] = false;
+    if (row < shown_rows_) emit dataChanged(index(row, 0), index(row, kColumnCount - 1));
+  }
+}
+
+}  // namespace melvoro::ui

@@ -1,0 +1,133 @@
+#include "ui/form_log.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/program_log.h"
+#include "core/texts.h"
+#include "ui/qt_text.h"
+#include "ui/window_placement.h"
+
+namespace melvoro::ui {
+
+namespace {
+
+enum Column { kTimeColumn, kDescriptionColumn, kDetailsColumn };
+constexpr int kDetailsRole = Qt::UserRole;
+// A whole page can be an entry's details; the column shows its start on one line.
+constexpr qsizetype kDetailsColumnChars = 300;
+
+QIcon IconFor(int icon) {
+  QStyle* style = QApplication::style();
+  switch (icon) {
+    case kLogInfo:
+      return style->standardIcon(QStyle::SP_MessageBoxInformation);
+    case kLogError:
+      return style->standardIcon(QStyle::SP_MessageBoxCritical);
+    case kLogNothingFound:
+      return style->standardIcon(QStyle::SP_MessageBoxWarning);
+    default:
+      return {};
+  }
+}
+
+QString OneLine(QString text) {
+  text.truncate(kDetailsColumnChars);
+  text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+  text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+  text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+  return text;
+}
+
+}  // namespace
+
+TformLog::TformLog(ProgramLog& log, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      log_(log),
+      list_(new QTreeWidget),
+      splitter_(new QSplitter(Qt::Vertical)),
+      memo_(new QPlainTextEdit) {
+  setObjectName(QStringLiteral("TformLog"));
+  // Closing the main window ends the program even while this one is open.
+  setAttribute(Qt::WA_QuitOnClose, false);
+  setWindowTitle(ToQString(texts::kLogCaption));
+  resize(652, 391);
+
+  list_->setObjectName(QStringLiteral("ListView1"));
+  list_->setColumnCount(3);
+  list_->setHeaderLabels({ToQString(texts::kLogColumnTime), ToQString(texts::kLogColumnDescription),
+                          ToQString(texts::kLogColumnDetails)});
+  list_->header()->setSectionsClickable(false);
+  list_->header()->setStretchLastSection(false);
+  // The time and its icon must fit, whatever the font.
+  const int time_width = list_->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) +
+                         list_->style()->pixelMetric(QStyle::PM_SmallIconSize) + 24;
+  list_->setColumnWidth(kTimeColumn, std::max(80, time_width));
+  list_->setColumnWidth(kDescriptionColumn, 400);
+  list_->setColumnWidth(kDetailsColumn, 160);
+  list_->setRootIsDecorated(false);
+  list_->setUniformRowHeights(true);
+  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setMinimumHeight(100);
+
+  memo_->setObjectName(QStringLiteral("Memo1"));
+  memo_->setReadOnly(true);
+  memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+  splitter_->addWidget(list_);
+  splitter_->addWidget(memo_);
+  splitter_->setHandleWidth(5);
+  splitter_->setOpaqueResize(false);
+  splitter_->setChildrenCollapsible(false);
+  splitter_->setStretchFactor(1, 1);
+  splitter_->setSizes({153, 391 - 153 - 5});
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(splitter_);
+
+  QList<QTreeWidgetItem*> rows;
+  for (std::size_t i = 0; i < log_.Count(); ++i) rows.append(NewRow(log_.At(i)));
+  list_->addTopLevelItems(rows);
+
+  connect(list_, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* current, QTreeWidgetItem* previous) {
+            // A deselection shows the row that lost the selection, as selecting shows the new one.
+            ShowDetails(current ? current : previous);
+          });
+  log_.OnAdded = [this] { EntryAdded(); };
+
+  LoadPlacement(*this, QStringLiteral("log"));
+}
+
+TformLog::~TformLog() { log_.OnAdded = nullptr; }
+
+QTreeWidgetItem* TformLog::NewRow(const LogEntry& entry) const {
+  auto* row = new QTreeWidgetItem;
+  const QString details = ToQString(entry.Details);
+  row->setText(kTimeColumn, ToQString(entry.Time));
+  row->setIcon(kTimeColumn, IconFor(entry.Icon));
+  row->setText(kDescriptionColumn, ToQString(entry.Description));
+  row->setText(kDetailsColumn, OneLine(details));
+  row->setData(kDetailsColumn, kDetailsRole, details);
+  return row;
+}
+
+void TformLog::EntryAdded() { list_->insertTopLevelItem(0, NewRow(log_.At(0))); }
+
+void TformLog::ShowDetails(QTreeWidgetItem* item) {
+  QString details = item ? item->data(kDetailsColumn, kDetailsRole).toString() : QString();
+  details.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  memo_->setPlainText(details);
+}
+
+}  // namespace melvoro::ui

@@ -1,0 +1,42 @@
+// TformLog, "Лог программы": the log of this run, newest entry first; the details of the
+// selected entry below the list.
+#pragma once
+
+#include <QWidget>
+
+class QPlainTextEdit;
+class QSplitter;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace melvoro {
+class ProgramLog;
+struct LogEntry;
+}  // namespace melvoro
+
+namespace melvoro::ui {
+
+class TformLog final : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Shows the entries log holds and follows it (takes over log.OnAdded until destroyed); log
+  // must outlive the window. Created hidden; closing hides it.
+  explicit TformLog(ProgramLog& log, QWidget* parent = nullptr);
+  ~TformLog() override;
+
+  QTreeWidget* ListView1() const { return list_; }
+  QPlainTextEdit* Memo1() const { return memo_; }
+
+ private:
+  QTreeWidgetItem* NewRow(const LogEntry& entry) const;
+  void EntryAdded();
+  void ShowDetails(QTreeWidgetItem* item);
+
+  ProgramLog& log_;
+  QTreeWidget* list_;
+  QSplitter* splitter_;
+  QPlainTextEdit* memo_;
+};
+
+}  // namespace melvoro::ui

@@ -1,0 +1,164 @@
+// TformMa, the main window: the tab set with the search page, the download list under a
+// splitter, the top bar with the settings and log-out buttons and the activity indicator.
+// Its creation loads the configuration and builds the engine behind it; its handlers only
+// forward to that engine and show what it holds.
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/program_log.h"
+#include "app/startup.h"
+#include "core/activity_indicator.h"
+#include "downloads/download_queue.h"
+#include "search/melvoro_controller.h"
+#include "search/result_rows.h"
+
+class QScrollArea;
+class QSplitter;
+class QTabWidget;
+class QToolButton;
+
+namespace melvoro {
+class MessageBoxes;
+class Shell;
+class UiThread;
+}  // namespace melvoro
+
+namespace melvoro::ui {
+
+class ActivityIndicatorWidget;
+class DownloadListModel;
+class DownloadListView;
+class SinglesPage;
+class TFrame1;
+
+// What the main window asks of the system; main() gives the real ones, tests their own.
+struct MainWindowSeams {
+  UiThread& ui;  // must outlive the window; the window shuts it down when it goes
+  MessageBoxes& boxes;
+  Shell& shell;
+  std::filesystem::path app_folder;  // where config.ini and auth lie
+  StartupSeams startup = SystemStartupSeams();
+  std::filesystem::path cookie_folder;  // where the log-out deletes saved sessions
+};
+
+class TformMa final : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kClientWidth = 585;
+  static constexpr int kClientHeight = 636;
+  // The window frame the layout's figures were measured with: they speak of the outer size.
+  static constexpr int kFrameWidth = 8;
+  static constexpr int kFrameHeight = 34;
+  static constexpr int kTickMs = 1000;
+
+  explicit TformMa(const MainWindowSeams& seams, QWidget* parent = nullptr);
+  // Stops every transfer first: no worker may report to a part that is already gone.
+  ~TformMa() override;
+
+  // No session cookie: the program must end without showing anything.
+  bool MustEnd() const { return config_.MustEnd; }
+
+  // Windows created after this one that its buttons open.
+  void SetSettingsWindow(QWidget* window) { settings_window_ = window; }
+  void SetChartsWindow(QWidget* window) { charts_window_ = window; }
+  // The album page's scroll box, which the wheel scrolls on the other pages.
+  void SetAlbumScrollBox(QScrollArea* box) { lastfmscrollbox_ = box; }
+
+  // The switch from the intro screen to the result rows; happens once.
+  void SwitchToResultsLayout();
+  bool ResultsShown() const { return results_shown_; }
+
+  // Handlers, named after their control and event.
+  void Button1Click();
+  void BitBtn1Click();
+  void eventClick(int n);
+  void eventClicksh(int n) { eventClick(n); }
+  void eventImgClick(int n);
+  void timerFindListTimer();
+  void N2Click(int row);
+  void N3Click(int row);
+  void RetryClick(int row);
+  void SpeedButton1Click();
+  void SpeedButton4Click();
+  void FormResize();
+  // True when the wheel event was used up.
+  bool FormMouseWheel(const QPoint& global_pos, int delta);
+  void TabSheet1Show();
+
+  // The window's outer size, which the layout rules are written in.
+  QSize OuterSize() const { return size() + QSize(kFrameWidth, kFrameHeight); }
+
+  // The engine, for the windows created after this one and for tests.
+  TArray& Settings() { return config_.Settings; }
+  const Hosts& HostsTable() const { return config_.Hosts; }
+  ProgramLog& Log() { return log_; }
+  ResultRows& Results() { return results_; }
+  DownloadQueue& Queue() { return queue_; }
+  tMelvoro& Controller() { return controller_; }
+  ActivityIndicator& Activity() { return activity_; }
+  // What request workers of other windows report to.
+  RequestContext Requests() { return RequestContext{seams_.ui, activity_, seams_.boxes}; }
+
+  QTabWidget* PageControl1() const { return page_control_; }
+  SinglesPage* TabSheet1() const { return singles_; }
+  TFrame1* Frame11() const;
+  DownloadListView* thlist() const { return thlist_; }
+  DownloadListModel* ListModel() const { return model_.get(); }
+  QWidget* PanelForLoadingImage() const { return top_panel_; }
+  QTimer* timerFindList() { return &timer_find_list_; }
+
+ signals:
+  // The window was closed: the program ends, whatever other windows are open.
+  void Closed();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void BuildWidgets();
+  void BuildTopPanel();
+  void ResultsLaidOut();
+  bool searchrequestKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  void ShowError(const std::string& caption, const std::string& text);
+  const DownloadRow* RowForMenu(int row) const;
+
+  MainWindowSeams seams_;
+  ActivityIndicator activity_;
+  Configuration config_;
+  ProgramLog log_;
+  tMelvoro controller_;
+  ResultRows results_;
+  DownloadQueue queue_;
+  std::unique_ptr<DownloadListModel> model_;
+  bool results_shown_ = false;
+  bool in_tick_ = false;
+  std::string last_tick_error_;
+  QTimer timer_find_list_;
+
+  QTabWidget* page_control_ = nullptr;
+  SinglesPage* singles_ = nullptr;
+  QWidget* album_page_ = nullptr;
+  QWidget* friends_page_ = nullptr;
+  QSplitter* splitter_ = nullptr;
+  DownloadListView* thlist_ = nullptr;
+  QWidget* top_panel_ = nullptr;
+  QToolButton* settings_button_ = nullptr;
+  QToolButton* log_out_button_ = nullptr;
+  ActivityIndicatorWidget* indicator_ = nullptr;
+  QWidget* settings_window_ = nullptr;
+  QWidget* charts_window_ = nullptr;
+  QScrollArea* lastfmscrollbox_ = nullptr;
+};
+
+}  // namespace melvoro::ui

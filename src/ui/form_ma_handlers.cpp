@@ -1,0 +1,111 @@
+// The main window's handlers: each forwards to the engine and leaves the showing to the
+// engine's change notifications.
+#include <QLineEdit>
+#include <QTabWidget>
+#include <exception>
+
+#include "core/cp1251.h"
+#include "core/message_box.h"
+#include "core/shell.h"
+#include "core/texts.h"
+#include "downloads/file_naming.h"
+#include "downloads/log_out.h"
+#include "downloads/play_playlist.h"
+#include "downloads/shell_open.h"
+#include "ui/form_ma.h"
+#include "ui/qt_text.h"
+#include "ui/singles_page.h"
+
+namespace melvoro::ui {
+
+namespace {
+
+void ShowWindow(QWidget* window) {
+  if (window == nullptr) return;
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+// Exception texts (file errors among them) are UTF-8; boxes take Windows-1251.
+std::string ErrorText(const std::exception& error) { return Utf8ToCp1251(error.what()); }
+
+}  // namespace
+
+void TformMa::Button1Click() {
+  SwitchToResultsLayout();
+  queue_.AddSearch(FromQString(singles_->searchrequest->text()));
+}
+
+void TformMa::BitBtn1Click() { ShowWindow(charts_window_); }
+
+void TformMa::eventClick(int n) {
+  // Queue refuses a row that is not fresh: a row is queued once per result.
+  if (results_.Queue(n)) queue_.AddFoundSong(n, results_.NameText(n), results_.Row(n).Song.Link);
+}
+
+void TformMa::eventImgClick(int n) {
+  try {
+    const std::string path =
+        WritePlayPlaylist(PlayPlaylistText(PlaylistRowsOf(results_), n, controller_.ListTitle));
+    // Whether a player took it is the desktop's business; nothing is reported either way.
+    seams_.shell.Open(path);
+  } catch (const std::exception& error) {
+    ShowError(texts::kAppTitle.str(), ErrorText(error));
+  }
+}
+
+void TformMa::timerFindListTimer() {
+  // A box opened inside a tick runs the event loop, and with it this timer.
+  if (in_tick_) return;
+  in_tick_ = true;
+  std::string failure;
+  try {
+    queue_.Tick();
+  } catch (const std::exception& error) {
+    failure = ErrorText(error);
+  }
+  in_tick_ = false;
+  // A cause that fails every tick shows its box once, until a tick goes through again.
+  if (!failure.empty() && failure != last_tick_error_) {
+    last_tick_error_ = failure;
+    ShowError(texts::kAppTitle.str(), failure);
+  } else if (failure.empty()) {
+    last_tick_error_.clear();
+  }
+}
+
+void TformMa::N2Click(int row) {
+  if (const DownloadRow* item = RowForMenu(row)) ShellOpen(seams_.shell, log_, item->SubItem(kColumnPath));
+}
+
+void TformMa::N3Click(int row) {
+  if (const DownloadRow* item = RowForMenu(row))
+    seams_.shell.ShowInFolder(FileManagerPath(item->SubItem(kColumnPath)));
+}
+
+void TformMa::RetryClick(int row) {
+  if (RowForMenu(row) != nullptr) queue_.Retry(row);
+}
+
+void TformMa::SpeedButton1Click() { ShowWindow(settings_window_); }
+
+void TformMa::SpeedButton4Click() {
+  try {
+    LogOut(seams_.cookie_folder, config_.Hosts);
+  } catch (const std::exception& error) {
+    // The user must know the session may still be saved; the program ends all the same.
+    ShowError(texts::kConfigErrorCaption.str(), ErrorText(error));
+  }
+  close();
+}
+
+const DownloadRow* TformMa::RowForMenu(int row) const {
+  return row >= 0 && row < queue_.List().Count() ? &queue_.List().Row(row) : nullptr;
+}
+
+void TformMa::ShowError(const std::string& caption, const std::string& text) {
+  seams_.boxes.Show(caption, text, MessageIcon::Error);
+}
+
+}  // namespace melvoro::ui

@@ -1,0 +1,60 @@
+// melvoro: the desktop program. Windows are created once, in order, the main window first;
+// closing the main window ends the program.
+#include <QApplication>
+#include <csignal>
+
+#include "core/texts.h"
+#include "core/user_folders.h"
+#include "downloads/log_out.h"
+#include "ui/form_log.h"
+#include "ui/form_ma.h"
+#include "ui/form_settings.h"
+#include "ui/qt_message_boxes.h"
+#include "ui/qt_shell.h"
+#include "ui/qt_text.h"
+#include "ui/qt_ui_thread.h"
+#include "ui/quit_on_signal.h"
+
+namespace {
+
+// Without a session the program ends before any window shows, as the console front does.
+constexpr int kExitNoSession = 3;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // A peer that closes early must fail a write, not kill the process.
+  std::signal(SIGPIPE, SIG_IGN);
+  QApplication app(argc, argv);
+  QApplication::setApplicationDisplayName(melvoro::ui::ToQString(melvoro::texts::kAppTitle));
+  // The main window ends the program, not the last window to close.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  // Declared before the windows, so it outlives them; each window that runs requests shuts
+  // it down before its own parts go.
+  melvoro::ui::QtUiThread ui;
+  melvoro::ui::QtMessageBoxes boxes;
+  melvoro::ui::QtShell shell;
+
+  melvoro::ui::TformMa main_window({ui, boxes, shell, melvoro::ExecutableFolder(),
+                                    melvoro::SystemStartupSeams(), melvoro::CookieFolder()});
+  melvoro::ui::TformLog log_window(main_window.Log());
+  melvoro::ui::TformSettings settings_window(main_window.Settings(), melvoro::ExecutableFolder(),
+                                             main_window.HostsTable(), main_window.Requests(),
+                                             main_window.Log(), &main_window, &log_window);
+  main_window.SetSettingsWindow(&settings_window);
+  if (main_window.MustEnd()) return kExitNoSession;
+
+  QObject::connect(&main_window, &melvoro::ui::TformMa::Closed, &app, &QApplication::quit,
+                   Qt::QueuedConnection);
+  // Ctrl+C in a terminal, or the session ending, closes the window as the user would.
+  const melvoro::ui::QuitOnSignal stop([&main_window] { main_window.close(); });
+  main_window.show();
+  main_window.activateWindow();
+  const int code = QApplication::exec();
+  // Hidden before they go, so every open window saves its placement.
+  settings_window.hide();
+  log_window.hide();
+  main_window.hide();
+  return code;
+}

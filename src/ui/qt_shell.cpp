@@ -1,0 +1,73 @@
+#include "ui/qt_shell.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusReply>
+#include <QDesktopServices>
+#include <QFile>
+#include <filesystem>
+
+#include "core/os_path.h"
+#include "ui/qt_text.h"
+
+namespace melvoro::ui {
+
+namespace {
+
+constexpr auto kFileManagerService = "org.freedesktop.FileManager1";
+constexpr auto kFileManagerPath = "/org/freedesktop/FileManager1";
+
+QString OsPathText(const std::filesystem::path& path) { return QFile::decodeName(path.c_str()); }
+
+std::filesystem::path AbsoluteOsPath(const std::string& cp1251_path) {
+  const std::filesystem::path path = ToOsPath(cp1251_path);
+  std::error_code error;
+  std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return error ? path : absolute;
+}
+
+bool OpenFolderOf(const std::filesystem::path& file) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(OsPathText(file.parent_path())));
+}
+
+// Registered now, or startable by the bus on demand.
+bool FileManagerAvailable(const QDBusConnection& bus) {
+  const QDBusConnectionInterface* daemon = bus.interface();
+  if (!daemon) return false;
+  if (daemon->isServiceRegistered(kFileManagerService)) return true;
+  const QDBusReply<QStringList> activatable = daemon->activatableServiceNames();
+  return activatable.isValid() && activatable.value().contains(kFileManagerService);
+}
+
+}  // namespace
+
+QUrl TargetUrl(const std::string& target) {
+  if (target.find("://") != std::string::npos) return QUrl(ToQString(target), QUrl::TolerantMode);
+  return QUrl::fromLocalFile(OsPathText(AbsoluteOsPath(target)));
+}
+
+bool QtShell::Open(const std::string& target) { return QDesktopServices::openUrl(TargetUrl(target)); }
+
+bool QtShell::ShowInFolder(const std::string& file_path) {
+  const std::filesystem::path file = AbsoluteOsPath(file_path);
+  QDBusConnection bus =
+      bus_address_.isEmpty()
+          ? QDBusConnection::sessionBus()
+          : QDBusConnection::connectToBus(bus_address_, QStringLiteral("melvoro-shell ") + bus_address_);
+  if (!bus.isConnected() || !FileManagerAvailable(bus)) return OpenFolderOf(file);
+
+  QDBusMessage call =
+      QDBusMessage::createMethodCall(kFileManagerService, kFileManagerPath, kFileManagerService, "ShowItems");
+  call << QStringList{QUrl::fromLocalFile(OsPathText(file)).toString(QUrl::FullyEncoded)} << QString();
+  // Starting a file manager can take a while; the window must not freeze meanwhile.
+  auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
+  QObject::connect(watcher, &QDBusPendingCallWatcher::finished, [file](QDBusPendingCallWatcher* finished) {
+    if (finished->isError()) OpenFolderOf(file);
+    finished->deleteLater();
+  });
+  return true;
+}
+
+}  // namespace melvoro::ui

@@ -1,0 +1,60 @@
+#include "ui/window_placement.h"
+
+#include <QSettings>
+#include <QWidget>
+#include <array>
+#include <optional>
+
+namespace melvoro::ui {
+
+namespace {
+
+constexpr auto kOrganisation = "Malvoro";
+
+// Width and Height are the client size: that is what a later resize() takes back, and the
+// frame belongs to the window manager. Left and Top are the frame's corner, as move() takes it.
+enum Value { kLeft, kTop, kWidth, kHeight, kMaximized, kValueCount };
+constexpr std::array<const char*, kValueCount> kValueNames = {"Left", "Top", "Width", "Height", "Maximized"};
+
+QSettings OpenSettings() { return QSettings(QSettings::IniFormat, QSettings::UserScope, kOrganisation); }
+
+QString Group(const QString& name) { return QStringLiteral("forms/") + name; }
+
+std::optional<int> ReadNumber(const QSettings& settings, const char* key) {
+  const QVariant value = settings.value(key);
+  if (!value.isValid()) return std::nullopt;
+  bool ok = false;
+  const int number = value.toInt(&ok);
+  return ok ? std::optional<int>(number) : std::nullopt;
+}
+
+}  // namespace
+
+void SavePlacement(const QWidget& window, const QString& name) {
+  QSettings settings = OpenSettings();
+  settings.beginGroup(Group(name));
+  settings.setValue(kValueNames[kLeft], window.x());
+  settings.setValue(kValueNames[kTop], window.y());
+  settings.setValue(kValueNames[kWidth], window.width());
+  settings.setValue(kValueNames[kHeight], window.height());
+  settings.setValue(kValueNames[kMaximized], window.isMaximized() ? 1 : 0);
+  settings.endGroup();
+}
+
+void LoadPlacement(QWidget& window, const QString& name) {
+  QSettings settings = OpenSettings();
+  settings.beginGroup(Group(name));
+  std::array<int, kValueCount> values{};
+  for (int i = 0; i < kValueCount; ++i) {
+    const std::optional<int> value = ReadNumber(settings, kValueNames[i]);
+    if (!value) return;
+    values[i] = *value;
+  }
+  // A size of nothing would leave an invisible window behind.
+  if (values[kWidth] <= 0 || values[kHeight] <= 0) return;
+  window.move(values[kLeft], values[kTop]);
+  window.resize(values[kWidth], values[kHeight]);
+  if (values[kMaximized] != 0) window.setWindowState(window.windowState() | Qt::WindowMaximized);
+}
+
+}  // namespace melvoro::ui

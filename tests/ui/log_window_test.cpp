@@ -1,0 +1,73 @@
+// The log window over the program's log.
+#include <gtest/gtest.h>
+
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QTreeWidget>
+
+#include "app/program_log.h"
+#include "core/cp1251.h"
+#include "placement_sandbox.h"
+#include "ui/form_log.h"
+
+namespace melvoro {
+namespace {
+
+using test::PlacementSandbox;
+
+QString Cell(const QTreeWidget& list, int row, int column) { return list.topLevelItem(row)->text(column); }
+
+TEST(LogWindow, ListsEntriesNewestFirstAndFollowsTheLog) {
+  const PlacementSandbox sandbox;
+  ProgramLog log;
+  const auto second = std::chrono::system_clock::now();
+  log.Now = [&] { return second; };  // everything within the same second
+  log.AddLogEntry("before the window", "", kLogInfo);
+
+  ui::TformLog window(log);
+  QTreeWidget& list = *window.ListView1();
+  ASSERT_EQ(list.topLevelItemCount(), 1);
+  log.AddLogEntry(std::string(W1251(u8"Ничего не найдено из контакта.")), "<html>", kLogNothingFound);
+  log.AddLogEntry("http://support.localhost/isword.txt", "", kLogInfo);
+
+  ASSERT_EQ(list.topLevelItemCount(), 3);
+  EXPECT_EQ(Cell(list, 0, 1), "http://support.localhost/isword.txt");
+  EXPECT_EQ(Cell(list, 1, 1), QString::fromUtf8(u8"Ничего не найдено из контакта."));
+  EXPECT_EQ(Cell(list, 1, 2), "<html>");
+  EXPECT_EQ(Cell(list, 2, 1), "before the window");
+  EXPECT_EQ(Cell(list, 0, 0), QString::fromStdString(LongTimeText(second)));
+  EXPECT_FALSE(list.topLevelItem(1)->icon(0).isNull());
+
+  EXPECT_EQ(window.windowTitle(), QString::fromUtf8(u8"Лог программы"));
+  EXPECT_EQ(list.headerItem()->text(2), QString::fromUtf8(u8"Добавочная информация"));
+  EXPECT_FALSE(list.header()->sectionsClickable());
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST(LogWindow, SelectingAnEntryShowsItsDetails) {
+  const PlacementSandbox sandbox;
+  ProgramLog log;
+  ui::TformLog window(log);
+  log.AddLogEntry("lines", "first\nsecond", kLogError);
+  log.AddLogEntry("page", R"(<meta charset="utf-8"><p>)" + std::string("Привет") + "</p>", kLogNothingFound);
+  log.AddLogEntry("empty", "", kLogInfo);
+  QTreeWidget& list = *window.ListView1();
+  QPlainTextEdit& memo = *window.Memo1();
+
+  list.setCurrentItem(list.topLevelItem(2));
+  EXPECT_EQ(memo.toPlainText(), "first\nsecond");
+  EXPECT_EQ(memo.document()->blockCount(), 2);
+  // The column keeps to one line.
+  EXPECT_EQ(Cell(list, 2, 2), "first second");
+
+  list.setCurrentItem(list.topLevelItem(1));
+  EXPECT_NE(memo.toPlainText().indexOf(QString::fromUtf8(u8"Привет")), -1)
+      << memo.toPlainText().toStdString();
+
+  list.setCurrentItem(list.topLevelItem(0));
+  EXPECT_EQ(memo.toPlainText(), "");
+}
+
+}  // namespace
+}  // namespace melvoro

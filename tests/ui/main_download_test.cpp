@@ -1,0 +1,129 @@
+// Downloads started from the result rows: the transfer, its row in thlist, failures, retries,
+// the list's menu, and the end of the program while transfers run.
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+
+#include "core/cp1251.h"
+#include "downloads/download_list.h"
+#include "main_fixture.h"
+#include "seam_wait.h"
+#include "ui/download_list_model.h"
+#include "ui/download_list_view.h"
+#include "ui/result_row_widgets.h"
+#include "ui/results_frame.h"
+
+namespace melvoro::test {
+namespace {
+
+constexpr char kSong[] = "Neon Tundra - Intro";
+constexpr char kFile[] = "Neon Tundra - Intro.mp3";
+
+// Opens the list's menu on row index, as a right click there would.
+void OpenMenu(ui::DownloadListView* view, int index) {
+  view->thlistContextPopup(view->visualRect(view->model()->index(index, 1)).center());
+}
+
+TEST_F(MainWindowTest, AClickedRowIsQueuedOnceDownloadedUnderItsNameAndTurnsGreen) {
+  Open();
+  SearchAndWait("Neon Tundra");
+  const int n = RowNamed(kSong);
+  ClickRowName(n);
+  ClickRowName(n);
+  QTest::mousePress(window_->Frame11()->Background(n), Qt::LeftButton, {}, QPoint(200, 5));
+  EXPECT_EQ(window_->Frame11()->Background(n)->Fill(), QColor(255, 255, 127));
+  EXPECT_EQ(window_->Frame11()->NameLabel(n)->cursor().shape(), Qt::ArrowCursor);
+
+  const DownloadList& list = window_->Queue().List();
+  ASSERT_EQ(list.Count(), 2);  // the search and the one song
+  EXPECT_EQ(list.Row(1).Caption, std::to_string(n));
+  EXPECT_EQ(list.Row(1).SubItem(kColumnName), kSong);
+  ASSERT_TRUE(WaitForState(1, kStateDone));
+
+  EXPECT_EQ(Downloads(), std::vector<std::string>{kFile});
+  EXPECT_FALSE(ReadFile(downloads_ / kFile).empty());
+  EXPECT_EQ(window_->Frame11()->Background(n)->Fill(), QColor(120, 205, 120));
+  window_->ListModel()->Flush();
+  const QModelIndex size = window_->ListModel()->index(1, 3);
+  EXPECT_TRUE(size.data().toString().endsWith(QString::fromUtf8(" Кб")));
+  EXPECT_TRUE(window_->ListModel()->index(1, 2).data().toString().isEmpty());
+  EXPECT_TRUE(boxes_.shown.empty());
+}
+
+TEST_F(MainWindowTest, AFailedTransferLeavesNoFileAndCanBeRetried) {
+  Open();
+  ArmMp3Fault("404");
+  SearchAndWait("Neon Tundra");
+  ClickRowName(RowNamed(kSong));
+  ASSERT_TRUE(WaitForState(1, kStateFailed));
+  EXPECT_TRUE(Downloads().empty());
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_EQ(boxes_.shown[0].rfind(Utf8ToCp1251("Произошла ошибка"), 0), 0u);
+
+  // The row says why, and its menu offers the retry but nothing to play.
+  ui::DownloadListModel* model = window_->ListModel();
+  model->Flush();
+  EXPECT_FALSE(model->index(1, 0).data(Qt::ToolTipRole).toString().isEmpty());
+  ui::DownloadListView* view = window_->thlist();
+  OpenMenu(view, 1);
+  ASSERT_TRUE(view->PopupMenu1()->isVisible());
+  EXPECT_TRUE(view->NRetry()->isVisible());
+  EXPECT_FALSE(view->N2()->isVisible());
+  view->PopupMenu1()->hide();
+
+  ArmMp3Fault("");
+  view->NRetry()->trigger();
+  ASSERT_TRUE(WaitForState(1, kStateDone));
+  EXPECT_EQ(Downloads(), std::vector<std::string>{kFile});
+  EXPECT_EQ(boxes_.shown.size(), 1u);
+}
+
+TEST_F(MainWindowTest, TheMenuAppearsOnlyForStartedRowsAndShowsTheFileInItsFolder) {
+  Open();
+  SearchAndWait("Neon Tundra");
+  ui::DownloadListView* view = window_->thlist();
+  OpenMenu(view, 0);  // the search row: no transfer, no menu
+  EXPECT_FALSE(view->PopupMenu1()->isVisible());
+
+  ClickRowName(RowNamed(kSong));
+  ASSERT_TRUE(WaitForState(1, kStateDone));
+  OpenMenu(view, 1);
+  ASSERT_TRUE(view->PopupMenu1()->isVisible());
+  EXPECT_TRUE(view->N2()->isVisible());
+  EXPECT_TRUE(view->N3()->isVisible());
+  EXPECT_FALSE(view->NRetry()->isVisible());
+  view->PopupMenu1()->hide();
+
+  view->N3()->trigger();
+  view->N2()->trigger();
+  // The stored path has the doubled separator of a folder ending in one; the file manager
+  // gets it collapsed, the player the path as stored.
+  const std::string stored = window_->Queue().List().Row(1).SubItem(kColumnPath);
+  EXPECT_NE(stored.find("//"), std::string::npos);
+  EXPECT_EQ(shell_.shown_in_folder, std::vector<std::string>{(downloads_ / kFile).string()});
+  EXPECT_EQ(shell_.opened, std::vector<std::string>{stored});
+}
+
+TEST_F(MainWindowTest, ARunningTransferOffersItsFolderAndClosingLeavesNoPartialFile) {
+  Open();
+  ArmMp3Fault("stall");
+  SearchAndWait("Neon Tundra");
+  ClickRowName(RowNamed("Neon Tundra - Permafrost"));
+  ASSERT_TRUE(WaitForState(1, kStateTransferring));
+  ASSERT_TRUE(WaitUntil([&] { return !Downloads().empty(); }));  // the part file is being written
+
+  // Nothing stands under the song's name yet: its folder can be opened, the song not played.
+  ui::DownloadListView* view = window_->thlist();
+  OpenMenu(view, 1);
+  ASSERT_TRUE(view->PopupMenu1()->isVisible());
+  EXPECT_TRUE(view->N3()->isVisible());
+  EXPECT_FALSE(view->N2()->isVisible());
+  view->PopupMenu1()->hide();
+
+  window_.reset();
+  EXPECT_TRUE(Downloads().empty());
+  EXPECT_TRUE(boxes_.shown.empty());
+}
+
+}  // namespace
+}  // namespace melvoro::test

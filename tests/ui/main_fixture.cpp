@@ -1,0 +1,105 @@
+#include "main_fixture.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QWheelEvent>
+#include <fstream>
+
+#include "core/cp1251.h"
+#include "downloads/download_list.h"
+#include "seam_wait.h"
+#include "ui/qt_text.h"
+#include "ui/results_frame.h"
+#include "ui/singles_page.h"
+
+namespace melvoro::test {
+
+MainWindowTest::MainWindowTest() : downloads_(dir_ / "downloads"), cookies_(dir_ / "cookies") {
+  std::filesystem::create_directories(downloads_);
+  std::filesystem::create_directories(cookies_);
+  const Hosts hosts = netsim_.HostsTable();
+  // The folder as the default gives it, with a final separator: stored paths hold a doubled one.
+  std::ofstream(dir_ / "config.ini") << "[Hosts]\nNetwork=" << hosts.Network << "\nStorage=" << hosts.Storage
+                                     << "\nLogin=" << hosts.Login << "\nSupport=" << hosts.Support
+                                     << "\n\n[Melvoro]\nUploadDir=" << downloads_.string() << "/\n";
+}
+
+MainWindowTest::~MainWindowTest() { window_.reset(); }
+
+void MainWindowTest::Open(const std::string& auth_output) {
+  StartupSeams startup;
+  startup.RunAuth = [auth_output](const std::filesystem::path&) { return auth_output; };
+  startup.DesktopFolder = [this] { return dir_.path(); };
+  window_ = std::make_unique<ui::TformMa>(
+      ui::MainWindowSeams{ui_, boxes_, shell_, dir_.path(), std::move(startup), cookies_});
+  ResultRows& results = window_->Results();
+  results.OnShown = [this, laid_out = results.OnShown] {
+    laid_out();
+    ++lists_shown_;
+  };
+  window_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void MainWindowTest::Search(const std::string& utf8_query, Qt::KeyboardModifiers modifiers) {
+  QLineEdit* box = window_->TabSheet1()->searchrequest;
+  box->setFocus();
+  box->selectAll();
+  QTest::keyClicks(box, QString::fromStdString(utf8_query));
+  QTest::keyClick(box, Qt::Key_Return, modifiers);
+}
+
+void MainWindowTest::SearchAndWait(const std::string& utf8_query) {
+  const int before = lists_shown_;
+  Search(utf8_query);
+  ASSERT_TRUE(WaitUntil([&] { return lists_shown_ > before; }));
+}
+
+int MainWindowTest::RowNamed(const std::string& utf8_name) const {
+  const std::string name = Utf8ToCp1251(utf8_name);
+  for (int n = 1; n <= ResultRows::kRowCount; ++n)
+    if (window_->Results().NameText(n) == name) return n;
+  ADD_FAILURE() << "no result row named " << utf8_name;
+  return 1;
+}
+
+void MainWindowTest::ClickRowName(int n) {
+  QTest::mouseClick(window_->Frame11()->NameLabel(n), Qt::LeftButton, {}, QPoint(3, 3));
+}
+
+void MainWindowTest::ArmMp3Fault(const std::string& kind) {
+  // netsim's control routes answer on any host; the request goes through the window's worker.
+  auto worker = std::make_unique<TGethttp>(window_->Requests());
+  worker->Url = netsim_.Url(kind.empty() ? "/_netsim/disarm" : "/_netsim/arm?path=/u&fault=" + kind);
+  bool ended = false;
+  worker->OnDone = [&ended](TGethttp&) { ended = true; };
+  worker->OnError = [&ended](TGethttp&, const std::string& message) {
+    ended = true;
+    ADD_FAILURE() << message;
+  };
+  TGethttp::Start(std::move(worker));
+  ASSERT_TRUE(WaitUntil([&] { return ended; }));
+}
+
+std::vector<std::string> MainWindowTest::Downloads() const {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(downloads_))
+    names.push_back(entry.path().filename());
+  return names;
+}
+
+bool MainWindowTest::WaitForState(int index, int state, int timeout_ms) const {
+  const DownloadList& list = window_->Queue().List();
+  return WaitUntil([&] { return index < list.Count() && list.Row(index).State == state; }, timeout_ms);
+}
+
+void MainWindowTest::Wheel(QWidget* widget, const QPoint& local, int delta) {
+  const QPointF global = widget->mapToGlobal(QPointF(local));
+  QWheelEvent event(QPointF(local), global, QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(widget, &event);
+}
+
+}  // namespace melvoro::test

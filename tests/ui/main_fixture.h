@@ -1,0 +1,82 @@
+// A main window on a netsim of its own: config.ini points every host at it, the session
+// cookie comes from a fake authorization utility, downloads go to a temporary folder, and
+// message boxes and the shell are recorded.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QPoint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/message_box.h"
+#include "core/shell.h"
+#include "placement_sandbox.h"
+#include "support/netsim_process.h"
+#include "support/temp_dir.h"
+#include "ui/form_ma.h"
+#include "ui/qt_ui_thread.h"
+
+namespace melvoro::test {
+
+class MainWindowBoxes final : public MessageBoxes {
+ public:
+  void Show(const std::string& caption, const std::string& text, MessageIcon /*icon*/) override {
+    shown.push_back(caption + ": " + text);
+  }
+  std::vector<std::string> shown;
+};
+
+class MainWindowShell final : public Shell {
+ public:
+  bool Open(const std::string& target) override {
+    opened.push_back(target);
+    return true;
+  }
+  bool ShowInFolder(const std::string& file_path) override {
+    shown_in_folder.push_back(file_path);
+    return true;
+  }
+  std::vector<std::string> opened, shown_in_folder;
+};
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest();
+  ~MainWindowTest() override;
+
+  // Creates and shows the window; auth_output is what the fake utility prints.
+  void Open(const std::string& auth_output = "remixsid=0123456789abcdef\n");
+
+  // Types text into the search box (replacing what is there) and presses Enter.
+  void Search(const std::string& utf8_query, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  // Search, then wait until the result rows are laid out.
+  void SearchAndWait(const std::string& utf8_query);
+  // The result row whose name is utf8_name; fails the test when there is none.
+  int RowNamed(const std::string& utf8_name) const;
+  void ClickRowName(int n);
+  // A fault for every mp3 from now on ("404", "stall", ...); "" disarms.
+  void ArmMp3Fault(const std::string& kind);
+
+  // Names in the download folder.
+  std::vector<std::string> Downloads() const;
+  // Waits until download-list row index is in state.
+  bool WaitForState(int index, int state, int timeout_ms = 30000) const;
+  // Sends a wheel notch to the widget under global position pos.
+  void Wheel(QWidget* widget, const QPoint& local, int delta);
+
+  PlacementSandbox placement_;
+  NetsimProcess netsim_;
+  TempDir dir_;
+  std::filesystem::path downloads_;
+  std::filesystem::path cookies_;
+  ui::QtUiThread ui_;
+  MainWindowBoxes boxes_;
+  MainWindowShell shell_;
+  std::unique_ptr<ui::TformMa> window_;
+  int lists_shown_ = 0;  // result lists laid out since Open
+};
+
+}  // namespace melvoro::test

@@ -1,0 +1,112 @@
+// The search box and the result rows of the main window, against netsim.
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "core/cp1251.h"
+#include "downloads/download_list.h"
+#include "main_fixture.h"
+#include "seam_wait.h"
+#include "ui/download_list_model.h"
+#include "ui/qt_text.h"
+#include "ui/result_row_widgets.h"
+#include "ui/results_frame.h"
+#include "ui/singles_page.h"
+
+namespace melvoro::test {
+namespace {
+
+using ui::TFrame1;
+
+TEST_F(MainWindowTest, EnterSendsTheSearchAndFillsTheRows) {
+  Open();
+  ui::SinglesPage* page = window_->TabSheet1();
+  EXPECT_EQ(page->searchrequest->y(), ui::SinglesPage::kIntroSearchTop);
+  EXPECT_TRUE(page->copyright->isVisible());
+
+  SearchAndWait("Glass Otters");
+
+  // The search went out as a row of the work list and as a request for the page.
+  const DownloadList& list = window_->Queue().List();
+  ASSERT_EQ(list.Count(), 1);
+  EXPECT_EQ(list.Row(0).SubItem(kColumnName), "Glass Otters");
+  EXPECT_EQ(list.Row(0).State, kStateDone);
+  bool asked = false;
+  for (const LoggedRequest& request : netsim_.Requests())
+    asked |= request.request_line.find("/gsearch.php?q=Glass%20Otters&section=audio&offset=0") !=
+             std::string::npos;
+  EXPECT_TRUE(asked);
+
+  // Four songs: four rows shown, fresh and clickable, the rest hidden.
+  TFrame1* frame = window_->Frame11();
+  EXPECT_TRUE(frame->isVisible());
+  EXPECT_EQ(frame->NameLabel(1)->text(), "Glass Otters - Paper Lanterns");
+  for (int n = 1; n <= 4; ++n) {
+    EXPECT_TRUE(frame->NameLabel(n)->isVisible()) << n;
+    EXPECT_TRUE(frame->PlayImage(n)->isVisible()) << n;
+    EXPECT_FALSE(frame->ProgressBar(n)->isVisible()) << n;
+    EXPECT_EQ(frame->Background(n)->Fill(), QColor(239, 237, 226)) << n;
+    EXPECT_EQ(frame->Background(n)->y(), 25 * n - 4) << n;
+  }
+  EXPECT_FALSE(frame->NameLabel(5)->isVisible());
+  EXPECT_FALSE(frame->Background(5)->isVisible());
+
+  // The intro gave way to the results layout, for good.
+  EXPECT_TRUE(window_->ResultsShown());
+  EXPECT_EQ(page->searchrequest->y(), ui::SinglesPage::kResultsSearchTop);
+  EXPECT_EQ(page->Button1->y(), ui::SinglesPage::kResultsSearchTop);
+  EXPECT_FALSE(page->copyright->isVisible());
+  EXPECT_FALSE(page->Panel4->isVisible());
+}
+
+TEST_F(MainWindowTest, CtrlEnterOpensTheChartsInsteadOfSearching) {
+  Open();
+  QWidget charts;
+  window_->SetChartsWindow(&charts);
+  Search("Glass Otters", Qt::ControlModifier);
+  QTest::qWait(50);
+  EXPECT_TRUE(charts.isVisible());
+  EXPECT_EQ(window_->Queue().List().Count(), 0);
+  EXPECT_FALSE(window_->ResultsShown());
+  EXPECT_TRUE(window_->TabSheet1()->copyright->isVisible());
+}
+
+TEST_F(MainWindowTest, AnEmptyResultSaysNothingWasFound) {
+  Open();
+  SearchAndWait("Glass Otters");
+  SearchAndWait("zzzz qqqq");
+  ui::SinglesPage* page = window_->TabSheet1();
+  EXPECT_TRUE(page->Panel4->isVisible());
+  EXPECT_EQ(ui::FromQString(page->Label3->text()), Utf8ToCp1251("Ничего не найдено :-("));
+  EXPECT_TRUE(window_->Frame11()->isVisible());
+  for (int n = 1; n <= ResultRows::kRowCount; ++n)
+    ASSERT_FALSE(window_->Frame11()->NameLabel(n)->isVisible()) << n;
+
+  // The next list hides the message again.
+  SearchAndWait("Glass Otters");
+  EXPECT_FALSE(page->Panel4->isVisible());
+}
+
+TEST_F(MainWindowTest, APlayClickHandsThePlayerAListFromThatRow) {
+  Open();
+  SearchAndWait("Glass Otters");
+  QTest::mouseClick(window_->Frame11()->PlayImage(3), Qt::LeftButton, {}, QPoint(8, 8));
+  ASSERT_EQ(shell_.opened.size(), 1u);
+  const std::string& path = shell_.opened[0];
+  ASSERT_GT(path.size(), 4u);
+  EXPECT_EQ(path.substr(path.size() - 4), ".asx");
+  const std::string text = ReadFile(path);
+  std::filesystem::remove(path);
+  // Row 3 first, then 4, then round to 1 and 2.
+  const auto at = [&](const char* title) { return text.find(title); };
+  EXPECT_LT(at("Tidewater"), at("Otter Song"));
+  EXPECT_LT(at("Otter Song"), at("Paper Lanterns"));
+  EXPECT_LT(at("Paper Lanterns"), at("Slow Orbit"));
+  EXPECT_NE(at("Slow Orbit"), std::string::npos);
+  EXPECT_TRUE(boxes_.shown.empty());
+}
+
+}  // namespace
+}  // namespace melvoro::test
