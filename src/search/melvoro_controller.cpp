@@ -73,6 +73,7 @@ void tMelvoro::SearchDone(TGethttp& worker) {
 void tMelvoro::SearchFailed(const std::string& message) {
   busy_ = false;
   context_.boxes.Show(texts::kRequestErrorCaption.str(), message, MessageIcon::Error);
+  if (OnPageFailed) OnPageFailed();
 }
 
 void tMelvoro::LookupDone(TGethttp& worker) {

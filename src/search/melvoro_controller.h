@@ -58,6 +58,9 @@ class tMelvoro {
   std::int32_t Offset() const { return offset_; }
   // The name of the current song list: the title of the playlist a play click writes.
   std::string ListTitle;
+  // After a search or page load failed and its box was closed: the window shows the rows it
+  // hid for the answer again, as they were.
+  std::function<void()> OnPageFailed;
 
  private:
   std::unique_ptr<TGethttp> NewRequest(const std::string& url);

@@ -50,6 +50,7 @@ TformMa::TformMa(const MainWindowSeams& seams, QWidget* parent)
   results_.OnShown = [this] { ResultsLaidOut(); };
   results_.OnRowChanged = [this](int n) { Frame11()->UpdateRow(n); };
   queue_.OnSearchStarted = [this] { Frame11()->hide(); };
+  controller_.OnPageFailed = [this] { Frame11()->show(); };
 
   // The wheel rule must see wheel events before the control under the pointer does.
   // The search box's keys and focus come through the same filter.
@@ -70,6 +71,7 @@ TformMa::~TformMa() {
   results_.OnShown = nullptr;
   results_.OnRowChanged = nullptr;
   queue_.OnSearchStarted = nullptr;
+  controller_.OnPageFailed = nullptr;
   // The widgets read the engine members, which go before QWidget's destructor would free them.
   qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }

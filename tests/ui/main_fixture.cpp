@@ -69,10 +69,13 @@ void MainWindowTest::ClickRowName(int n) {
   QTest::mouseClick(window_->Frame11()->NameLabel(n), Qt::LeftButton, {}, QPoint(3, 3));
 }
 
-void MainWindowTest::ArmMp3Fault(const std::string& kind) {
+void MainWindowTest::ArmMp3Fault(const std::string& kind) { ArmFault("/u", kind); }
+
+void MainWindowTest::ArmFault(const std::string& path, const std::string& kind) {
   // netsim's control routes answer on any host; the request goes through the window's worker.
   auto worker = std::make_unique<TGethttp>(window_->Requests());
-  worker->Url = netsim_.Url(kind.empty() ? "/_netsim/disarm" : "/_netsim/arm?path=/u&fault=" + kind);
+  worker->Url =
+      netsim_.Url(kind.empty() ? "/_netsim/disarm" : "/_netsim/arm?path=" + path + "&fault=" + kind);
   bool ended = false;
   worker->OnDone = [&ended](TGethttp&) { ended = true; };
   worker->OnError = [&ended](TGethttp&, const std::string& message) {

@@ -59,6 +59,8 @@ class MainWindowTest : public ::testing::Test {
   void ClickRowName(int n);
   // A fault for every mp3 from now on ("404", "stall", ...); "" disarms.
   void ArmMp3Fault(const std::string& kind);
+  // The same for every request whose path starts with path.
+  void ArmFault(const std::string& path, const std::string& kind);
 
   // Names in the download folder.
   std::vector<std::string> Downloads() const;

@@ -89,6 +89,18 @@ TEST_F(MainWindowTest, AnEmptyResultSaysNothingWasFound) {
   EXPECT_FALSE(page->Panel4->isVisible());
 }
 
+TEST_F(MainWindowTest, AFailedSearchShowsItsBoxAndGivesTheRowsBack) {
+  Open();
+  SearchAndWait("Glass Otters");
+  ArmFault("/gsearch.php", "500");
+  Search("Lumen Drive");
+  ASSERT_TRUE(WaitUntil([&] { return !boxes_.shown.empty() && !window_->Controller().Busy(); }));
+  EXPECT_EQ(Cp1251ToUtf8(boxes_.shown.at(0)), "Произошла ошибка: Неверный ответ сервера - 500");
+  // The rows the search hid while it waited are back as they were.
+  EXPECT_TRUE(window_->Frame11()->isVisible());
+  EXPECT_EQ(window_->Frame11()->NameLabel(1)->text(), "Glass Otters - Paper Lanterns");
+}
+
 TEST_F(MainWindowTest, APlayClickHandsThePlayerAListFromThatRow) {
   Open();
   SearchAndWait("Glass Otters");
