@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/console_session.h"
 #include "cli/console_startup.h"
+#include "cli/one_line.h"
 #include "core/cp1251.h"
 
 namespace melvoro::cli {
@@ -58,8 +59,7 @@ int CommandGet(const Args& args) {
       shown_states.resize(static_cast<std::size_t>(index) + 1, -1);
     if (shown_states[static_cast<std::size_t>(index)] == row.State) return;
     shown_states[static_cast<std::size_t>(index)] = row.State;
-    std::cout << "row " << index << ' ' << row.State << ' ' << Cp1251ToUtf8(row.SubItem(kColumnName))
-              << std::endl;
+    std::cout << "row " << index << ' ' << row.State << ' ' << OneLine(row.SubItem(kColumnName)) << std::endl;
   };
   queue.List().OnRowsAdded = [&](int first, int count) {
     for (int i = first; i < first + count; ++i) print(i);
@@ -72,6 +72,12 @@ int CommandGet(const Args& args) {
     } else {
       queue.AddFoundSong(queue.List().Count(), item.name, item.link);
     }
+  }
+
+  // With no transfer slot nothing would ever start, and the command would wait for ever.
+  if (const int limit = queue.ThreadLimit(); limit <= 0) {
+    std::cerr << "error ThreadsCount is " << limit << ": no download can start" << std::endl;
+    return 1;
   }
 
   auto all_final = [&] {

@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/console_session.h"
 #include "cli/console_startup.h"
+#include "cli/one_line.h"
 #include "core/cp1251.h"
 
 namespace melvoro::cli {
@@ -23,7 +24,7 @@ int PrintSongs(const std::function<bool(ConsoleSession&, tMelvoro::ResultHandler
   session.RunUntil([&] { return !session.controller.Busy(); });
   if (!found) return 1;
   for (const song& s : *found)
-    std::cout << Cp1251ToUtf8(s.Name()) << '\t' << s.Duration << '\t' << Cp1251ToUtf8(s.Link) << '\n';
+    std::cout << OneLine(s.Name()) << '\t' << s.Duration << '\t' << OneLine(s.Link) << '\n';
   std::cout.flush();
   return std::cout ? 0 : 1;
 }

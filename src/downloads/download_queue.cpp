@@ -14,7 +14,6 @@
 #include "core/texts.h"
 #include "downloads/album_playlist.h"
 #include "downloads/file_naming.h"
-#include "search/result_rows.h"
 
 namespace melvoro {
 
@@ -38,7 +37,7 @@ constexpr auto kRepeatBoxPause = std::chrono::seconds(60);
 }  // namespace
 
 DownloadQueue::DownloadQueue(const RequestContext& context, const TArray& settings, tMelvoro& controller,
-                             ResultRows& results, ProgramLog& log)
+                             ShownResults& results, ProgramLog& log)
     : context_(context), settings_(settings), controller_(controller), results_(results), log_(log) {
   controller_.SetLookupRows(this);
 }
@@ -77,10 +76,12 @@ int DownloadQueue::ThreadLimit() {
 }
 
 void DownloadQueue::Tick() {
-  int free = ThreadLimit();
+  int active = 0;
   for (int i = 0; i < list_.Count(); ++i)
-    if (list_.Row(i).State == kStateTransferring) --free;
-  if (free <= 0) return;
+    if (list_.Row(i).State == kStateTransferring) ++active;
+  const std::int64_t slots = static_cast<std::int64_t>(ThreadLimit()) - active;
+  if (slots <= 0) return;
+  int free = static_cast<int>(std::min<std::int64_t>(slots, list_.Count()));
 
   int lookup = -1;
   int search = -1;
@@ -100,8 +101,11 @@ void DownloadQueue::Tick() {
 
   if (search >= 0) {
     const std::string query = list_.Row(search).SubItem(kColumnName);
-    if (controller_.Search(query,
-                           [this](std::vector<song> songs) { results_.ShowResults(std::move(songs)); })) {
+    const std::weak_ptr<bool> alive = alive_;
+    auto show = [this, alive](std::vector<song> songs) {
+      if (!alive.expired()) results_.ShowResults(std::move(songs));
+    };
+    if (controller_.Search(query, std::move(show))) {
       if (OnSearchStarted) OnSearchStarted();
       list_.SetState(search, kStateDone);
     }
@@ -111,7 +115,6 @@ void DownloadQueue::Tick() {
 }
 
 void DownloadQueue::StartTransfer(int index) {
-  list_.SetState(index, kStateTransferring);
   const DownloadRow& row = list_.Row(index);
   auto worker = std::make_unique<TGethttp>(context_);
   worker->Url = row.SubItem(kColumnLink);
@@ -130,7 +133,18 @@ void DownloadQueue::StartTransfer(int index) {
     if (!alive.expired()) DownloadProgress(w, percent);
   };
   list_.SetSubItem(index, kColumnPath, worker->FileName);
-  TGethttp::Start(std::move(worker));
+  list_.SetState(index, kStateTransferring);
+  try {
+    TGethttp::Start(std::move(worker));
+  } catch (const std::exception& error) {
+    // A transfer that never started must not hold its slot for the rest of the run.
+    const std::string message = error.what();
+    list_.SetError(index, message);
+    list_.SetState(index, kStateFailed);
+    log_.AddLogEntry(texts::kTransferFailedPrefix.str() + list_.Row(index).SubItem(kColumnName), message,
+                     kLogError);
+    ShowErrorOnce(message, last_transfer_error_);
+  }
 }
 
 void DownloadQueue::DownloadProgress(TGethttp& worker, std::uint8_t percent) {
@@ -142,7 +156,7 @@ void DownloadQueue::DownloadProgress(TGethttp& worker, std::uint8_t percent) {
 void DownloadQueue::DownloadDone(TGethttp& worker) {
   const int index = worker.ItemIndex;
   if (const auto n = DecimalNumber(list_.Row(index).Caption);
-      n && *n >= 1 && *n <= ResultRows::kRowCount && results_.NameText(*n) == worker.ItemText)
+      n && *n >= 1 && *n <= ShownResults::kRowCount && results_.NameText(*n) == worker.ItemText)
     results_.MarkDownloaded(*n);
   list_.SetSubItem(index, kColumnPercent, "");
   list_.SetSubItem(index, kColumnSize, Kilobytes(worker.ContentLength / 1024));
@@ -172,12 +186,11 @@ bool DownloadQueue::Retry(int index) {
   return true;
 }
 
-void DownloadQueue::ShowErrorOnce(const std::string& message, std::string& last_shown) {
+void DownloadQueue::ShowErrorOnce(const std::string& message, ShownError& last) {
   const auto now = Now();
   // A box already open, or the same failure shown a moment ago: the log and the row say it.
-  if (box_open_ || (message == last_shown && now - last_box_at_ < kRepeatBoxPause)) return;
-  last_shown = message;
-  last_box_at_ = now;
+  if (box_open_ || (message == last.message && now - last.at < kRepeatBoxPause)) return;
+  last = {message, now};
   box_open_ = true;
   try {
     context_.boxes.Show(texts::kRequestErrorCaption.str(), message, MessageIcon::Error);
@@ -238,7 +251,12 @@ void DownloadQueue::QueueAlbumTracks(const std::vector<std::string>& titles, con
                                      const std::string& album, const std::string& album_folder) {
   // Only the album's own folder is made: a missing download folder is an error the user must see.
   const std::filesystem::path folder = ToOsPath(album_folder);
-  if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) throw FileError(folder, errno);
+  if (::mkdir(folder.c_str(), 0777) != 0) {
+    const int error = errno;
+    struct stat info {};
+    if (error != EEXIST) throw FileError(folder, error);
+    if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) throw FileError(folder, ENOTDIR);
+  }
 
   std::vector<std::string> accepted;
   for (const std::string& title : titles) {

@@ -14,12 +14,12 @@
 #include "core/gethttp.h"
 #include "downloads/download_list.h"
 #include "search/melvoro_controller.h"
+#include "search/shown_results.h"
 #include "search/song.h"
 
 namespace melvoro {
 
 class ProgramLog;
-class ResultRows;
 class TArray;
 
 // One entry of the album-track table.
@@ -37,7 +37,7 @@ class DownloadQueue final : public LookupRows {
 
   // Everything given must outlive the queue. The queue answers the controller's look-ups.
   DownloadQueue(const RequestContext& context, const TArray& settings, tMelvoro& controller,
-                ResultRows& results, ProgramLog& log);
+                ShownResults& results, ProgramLog& log);
   ~DownloadQueue() override;
 
   DownloadList& List() { return list_; }
@@ -97,21 +97,25 @@ class DownloadQueue final : public LookupRows {
   };
 
   void StartTransfer(int index);
+  struct ShownError {
+    std::string message;
+    std::chrono::steady_clock::time_point at{};
+  };
+
   bool LookupDue(int index) const;
-  void ShowErrorOnce(const std::string& message, std::string& last_shown);
+  void ShowErrorOnce(const std::string& message, ShownError& last);
 
   RequestContext context_;
   const TArray& settings_;
   tMelvoro& controller_;
-  ResultRows& results_;
+  ShownResults& results_;
   ProgramLog& log_;
   DownloadList list_;
   std::array<AlbumTrackEntry, kAlbumEntries> album_{};
   std::vector<LookupRetry> lookup_retries_;       // by row position, grown on demand
   std::optional<std::string> bad_threads_value_;  // the invalid ThreadsCount last logged
   bool box_open_ = false;
-  std::chrono::steady_clock::time_point last_box_at_{};
-  std::string last_transfer_error_, last_lookup_error_;
+  ShownError last_transfer_error_, last_lookup_error_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 

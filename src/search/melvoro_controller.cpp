@@ -28,8 +28,9 @@ bool tMelvoro::Search(const std::string& query, ResultHandler handler) {
   auto worker = NewRequest(SearchUrl(query));
   worker->OnDone = [this](TGethttp& w) { SearchDone(w); };
   worker->OnError = [this](TGethttp&, const std::string& message) { SearchFailed(message); };
-  on_result_ = std::move(handler);
   TGethttp::Start(std::move(worker));
+  // Only a request that started replaces the handler: its answer comes later, on this thread.
+  on_result_ = std::move(handler);
   ListTitle = texts::kSearchTitlePrefix.str() + query + " (" + texts::kAppTitle.str() + ")";
   busy_ = true;
   return true;
@@ -40,8 +41,8 @@ bool tMelvoro::LoadPage(const std::string& url, ResultHandler handler) {
   auto worker = NewRequest(url);
   worker->OnDone = [this](TGethttp& w) { SearchDone(w); };
   worker->OnError = [this](TGethttp&, const std::string& message) { SearchFailed(message); };
-  on_result_ = std::move(handler);
   TGethttp::Start(std::move(worker));
+  on_result_ = std::move(handler);
   busy_ = true;
   return true;
 }
@@ -72,8 +73,9 @@ void tMelvoro::SearchDone(TGethttp& worker) {
 
 void tMelvoro::SearchFailed(const std::string& message) {
   busy_ = false;
-  context_.boxes.Show(texts::kRequestErrorCaption.str(), message, MessageIcon::Error);
+  // Before the box: while it is open the next search may start and hide the rows again.
   if (OnPageFailed) OnPageFailed();
+  context_.boxes.Show(texts::kRequestErrorCaption.str(), message, MessageIcon::Error);
 }
 
 void tMelvoro::LookupDone(TGethttp& worker) {

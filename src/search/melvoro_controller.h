@@ -38,7 +38,8 @@ class tMelvoro {
  public:
   using ResultHandler = std::function<void(std::vector<song>)>;
 
-  // settings, hosts and log must outlive the controller; lookups go to rows when given.
+  // settings, hosts and log must outlive the controller; lookups go to rows when given. The
+  // owner shuts the UI thread down before destroying it, so no answer arrives afterwards.
   tMelvoro(const RequestContext& context, const TArray& settings, const Hosts& hosts, ProgramLog& log);
 
   void SetLookupRows(LookupRows* rows) { lookup_rows_ = rows; }
@@ -58,8 +59,8 @@ class tMelvoro {
   std::int32_t Offset() const { return offset_; }
   // The name of the current song list: the title of the playlist a play click writes.
   std::string ListTitle;
-  // After a search or page load failed and its box was closed: the window shows the rows it
-  // hid for the answer again, as they were.
+  // A search or page load failed (its box comes next): the window shows the rows it hid for
+  // the answer again, as they were.
   std::function<void()> OnPageFailed;
 
  private:

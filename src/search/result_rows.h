@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "search/shown_results.h"
 #include "search/song.h"
 
 namespace melvoro {
@@ -20,12 +21,10 @@ struct ResultRow {
   int Progress = 0;  // the row's progress bar; shown only by the window, never by a new result
 };
 
-class ResultRows {
+class ResultRows final : public ShownResults {
  public:
-  static constexpr int kRowCount = 100;
-
   // Lays out a song list: rows 1.. take the songs in order, at most 100; the rest are hidden.
-  void ShowResults(std::vector<song> list);
+  void ShowResults(std::vector<song> list) override;
 
   // Row n, 1..100; throws std::out_of_range otherwise.
   const ResultRow& Row(int n) const;
@@ -37,12 +36,12 @@ class ResultRows {
   bool AnyShown() const { return any_shown_; }
 
   // The row's name label text ("artist - title"), empty for a row not in use.
-  std::string NameText(int n) const;
+  std::string NameText(int n) const override;
 
   // A click on a fresh row in use: marks it queued and returns true, once per result.
   bool Queue(int n);
   // The finished download of row n: downloaded colour, progress 100.
-  void MarkDownloaded(int n);
+  void MarkDownloaded(int n) override;
 
   // After a new list was laid out (the window shows the results frame again).
   std::function<void()> OnShown;

@@ -109,6 +109,14 @@ TEST_F(CliQueue, GetDownloadsLooksUpAndEndsEveryRow) {
   EXPECT_EQ(files, (std::vector<std::string>{"ACDC Снег.mp3", "Северный Ветер - Дорога домой.mp3"}));
 }
 
+TEST_F(CliQueue, GetWithNoTransferSlotEndsAtOnce) {
+  const Hosts h = netsim.HostsTable();
+  app.Write("config.ini", "[Hosts]\r\nNetwork=" + h.Network + "\r\n[Melvoro]\r\nThreadsCount=0\r\n");
+  const auto result = Cli({"get", "Nobody - Nothing"});
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_NE(result.err.find("error ThreadsCount is 0"), std::string::npos) << result.err;
+}
+
 TEST_F(CliQueue, PlayWritesThePlaylistFromTheRowWrappingRound) {
   const auto result = Cli({"play", "Северный ветер", "4"});
   ASSERT_EQ(result.exit_code, 0) << result.err;

@@ -103,6 +103,19 @@ TEST_F(QueueHandlers, AFailedTransferStopsCountingAndCanBeRetried) {
   EXPECT_FALSE(queue.Retry(first));  // only a failed row
 }
 
+TEST_F(QueueHandlers, TransfersAndLookUpsEachKeepTheirOwnMinuteOfQuiet) {
+  auto now = std::chrono::steady_clock::now();
+  queue.Now = [&] { return now; };
+  const int row = AddReady("A - B");
+  queue.AddNamesToLookUp({"C - D"});
+  queue.DownloadFailed(*WorkerFor(row, 1), "offline");
+  now += std::chrono::seconds(50);
+  queue.LookupFailed(1, "offline");  // another channel: its own box
+  now += std::chrono::seconds(50);
+  queue.DownloadFailed(*WorkerFor(row, 1), "offline");  // a minute and more since the last transfer box
+  EXPECT_EQ(boxes.texts.size(), 3u);
+}
+
 TEST_F(QueueHandlers, LookUpAnswersAndFailuresWithTheirGrowingPause) {
   queue.AddNamesToLookUp({"Kino - Zvezda", "Nobody - Nothing"});
   queue.LookupFound(0, "http://cs1.x/a.mp3");

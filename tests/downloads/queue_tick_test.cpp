@@ -85,6 +85,10 @@ TEST_F(QueueTick, AThreadsCountThatIsNoNumberMeansFiveAndIsLoggedOnce) {
   ASSERT_EQ(log.Count(), 1u);
   EXPECT_EQ(log.At(0).Icon, kLogError);
 
+  settings.Set("ThreadsCount", "-2147483648");  // the lowest number there is: no slot, no overflow
+  queue.Tick();
+  EXPECT_EQ(States(), (std::vector<int>{1, 1, 1, 1, 1, 3}));
+
   settings.Set("ThreadsCount", "5x");
   queue.Tick();
   EXPECT_EQ(log.Count(), 2u);  // a new wrong value is worth one more line

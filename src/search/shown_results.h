@@ -1,0 +1,23 @@
+// What the download queue needs of the results list: lay out the songs a search found, and
+// recognise and colour the row a finished download came from.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "search/song.h"
+
+namespace melvoro {
+
+class ShownResults {
+ public:
+  static constexpr int kRowCount = 100;
+
+  virtual ~ShownResults() = default;
+  virtual void ShowResults(std::vector<song> list) = 0;
+  // The name label of row n (1..kRowCount), empty for a row not in use.
+  virtual std::string NameText(int n) const = 0;
+  virtual void MarkDownloaded(int n) = 0;
+};
+
+}  // namespace melvoro
