@@ -39,6 +39,10 @@ struct DownloadRow {
   const std::string& SubItem(int column) const;
   // A transfer has been started for it: its file path is known.
   bool Started() const { return SubItems.size() > kColumnPath; }
+  // What its menu offers. The file stands under its name only once the transfer is done.
+  bool CanListen() const { return Started() && State == kStateDone; }
+  bool CanOpenFolder() const { return Started(); }
+  bool CanRetry() const { return State == kStateFailed; }
 };
 
 class DownloadList {

@@ -11,6 +11,7 @@ void ResultRows::ShowResults(std::vector<song> list) {
     row.Progress = 0;
     row.State = ResultRowState::Fresh;
     row.InUse = i < shown;
+    row.Clickable = row.InUse;
     row.Song = i < shown ? std::move(list[i]) : song{};
   }
   nothing_found_ = list.empty();
@@ -36,8 +37,9 @@ std::string ResultRows::NameText(int n) const {
 
 bool ResultRows::Queue(int n) {
   const ResultRow& row = Row(n);
-  if (!row.InUse || row.State != ResultRowState::Fresh) return false;
+  if (!row.InUse || !row.Clickable) return false;
   rows_[static_cast<std::size_t>(n - 1)].State = ResultRowState::Queued;
+  rows_[static_cast<std::size_t>(n - 1)].Clickable = false;
   if (OnRowChanged) OnRowChanged(n);
   return true;
 }

@@ -18,6 +18,8 @@ struct ResultRow {
   bool InUse = false;  // shows a song; rows past the end of the list are hidden
   song Song;
   ResultRowState State = ResultRowState::Fresh;
+  // A click queues its song; once queued, the row takes no more clicks until the next list.
+  bool Clickable = false;
   int Progress = 0;  // the row's progress bar; shown only by the window, never by a new result
 };
 
@@ -38,9 +40,9 @@ class ResultRows final : public ShownResults {
   // The row's name label text ("artist - title"), empty for a row not in use.
   std::string NameText(int n) const override;
 
-  // A click on a fresh row in use: marks it queued and returns true, once per result.
+  // A click on a clickable row in use: marks it queued and returns true, once per result.
   bool Queue(int n);
-  // The finished download of row n: downloaded colour, progress 100.
+  // The finished download of row n: downloaded colour, progress 100; its clicks stay as they were.
   void MarkDownloaded(int n) override;
 
   // After a new list was laid out (the window shows the results frame again).

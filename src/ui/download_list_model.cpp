@@ -1,5 +1,7 @@
 #include "ui/download_list_model.h"
 
+#include <QTextDocument>
+
 #include "core/texts.h"
 #include "downloads/download_list.h"
 #include "ui/qt_text.h"
@@ -48,8 +50,11 @@ QVariant DownloadListModel::data(const QModelIndex& index, int role) const {
       return {};
     case Qt::ToolTipRole:
       // A failed row says why, whichever cell the pointer rests on.
-      if (row.State == kStateFailed && !row.Error.empty()) return ToQString(row.Error);
-      return column == 0 ? QVariant() : QVariant(ToQString(row.SubItem(column - 1)));
+      // Tooltips take markup; these texts come from the network and the user, so they go as text.
+      if (row.State == kStateFailed && !row.Error.empty())
+        return Qt::convertFromPlainText(ToQString(row.Error));
+      return column == 0 ? QVariant()
+                         : QVariant(Qt::convertFromPlainText(ToQString(row.SubItem(column - 1))));
     case Qt::TextAlignmentRole:
       if (column == 1 + kColumnPercent) return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
       return {};

@@ -70,9 +70,9 @@ void DownloadListView::thlistContextPopup(const QPoint& pos) {
   if (row == nullptr) return;
   // A song stands under its name only once its transfer is done (until then it is a part
   // file); its folder is there from the start, and a failed row can be tried again.
-  listen_->setVisible(row->Started() && row->State == kStateDone);
-  open_folder_->setVisible(row->Started());
-  retry_->setVisible(row->State == kStateFailed);
+  listen_->setVisible(row->CanListen());
+  open_folder_->setVisible(row->CanOpenFolder());
+  retry_->setVisible(row->CanRetry());
   if (!listen_->isVisible() && !open_folder_->isVisible() && !retry_->isVisible()) return;
   menu_row_ = at.row();
   setCurrentIndex(at);

@@ -12,6 +12,7 @@
 #include "app/program_log.h"
 #include "core/texts.h"
 #include "ui/qt_text.h"
+#include "ui/window_frame.h"
 #include "ui/window_placement.h"
 
 namespace melvoro::ui {
@@ -57,7 +58,8 @@ TformLog::TformLog(ProgramLog& log, QWidget* parent)
   // Closing the main window ends the program even while this one is open.
   setAttribute(Qt::WA_QuitOnClose, false);
   setWindowTitle(ToQString(texts::kLogCaption));
-  resize(652, 391);
+  // 652 x 391 is the outer size; the frame is the window manager's (as for the main window).
+  resize(652 - kWindowFrameWidth, 391 - kWindowFrameHeight);
 
   list_->setObjectName(QStringLiteral("ListView1"));
   list_->setColumnCount(3);

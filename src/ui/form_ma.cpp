@@ -76,6 +76,11 @@ TformMa::~TformMa() {
   qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
+void TformMa::SetChartsWindow(QWidget* window) {
+  charts_window_ = window;
+  singles_->BitBtn1->setEnabled(window != nullptr);
+}
+
 void TformMa::BuildWidgets() {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -126,6 +131,7 @@ void TformMa::BuildWidgets() {
   connect(frame, &TFrame1::eventImgClick, this, &TformMa::eventImgClick);
   connect(singles_->Button1, &QPushButton::clicked, this, &TformMa::Button1Click);
   connect(singles_->BitBtn1, &QPushButton::clicked, this, &TformMa::BitBtn1Click);
+  singles_->BitBtn1->setEnabled(charts_window_ != nullptr);
   BuildTopPanel();
 }
 

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,6 +17,7 @@
 #include "downloads/download_queue.h"
 #include "search/melvoro_controller.h"
 #include "search/result_rows.h"
+#include "ui/window_frame.h"
 
 class QScrollArea;
 class QSplitter;
@@ -53,8 +55,8 @@ class TformMa final : public QWidget {
   static constexpr int kClientWidth = 585;
   static constexpr int kClientHeight = 636;
   // The window frame the layout's figures were measured with: they speak of the outer size.
-  static constexpr int kFrameWidth = 8;
-  static constexpr int kFrameHeight = 34;
+  static constexpr int kFrameWidth = kWindowFrameWidth;
+  static constexpr int kFrameHeight = kWindowFrameHeight;
   static constexpr int kTickMs = 1000;
 
   explicit TformMa(const MainWindowSeams& seams, QWidget* parent = nullptr);
@@ -66,7 +68,8 @@ class TformMa final : public QWidget {
 
   // Windows created after this one that its buttons open.
   void SetSettingsWindow(QWidget* window) { settings_window_ = window; }
-  void SetChartsWindow(QWidget* window) { charts_window_ = window; }
+  // Until a charts window is given, "ZAzuro" (and Ctrl+Enter) cannot open one: the button is off.
+  void SetChartsWindow(QWidget* window);
   // The album page's scroll box, which the wheel scrolls on the other pages.
   void SetAlbumScrollBox(QScrollArea* box) { lastfmscrollbox_ = box; }
 
@@ -81,6 +84,9 @@ class TformMa final : public QWidget {
   void eventClicksh(int n) { eventClick(n); }
   void eventImgClick(int n);
   void timerFindListTimer();
+  // Runs a step of the queue (a tick, or adding a search, which ticks) so that a failure shows
+  // one box and never leaves a Qt slot, and no tick starts inside a box opened by another.
+  void RunGuarded(const std::function<void()>& step);
   void N2Click(int row);
   void N3Click(int row);
   void RetryClick(int row);

@@ -34,7 +34,9 @@ std::string ErrorText(const std::exception& error) { return Utf8ToCp1251(error.w
 
 void TformMa::Button1Click() {
   SwitchToResultsLayout();
-  queue_.AddSearch(FromQString(singles_->searchrequest->text()));
+  const std::string query = FromQString(singles_->searchrequest->text());
+  // Adding a search runs a tick at once: it gets the same guard as the timer's ticks.
+  RunGuarded([&] { queue_.AddSearch(query); });
 }
 
 void TformMa::BitBtn1Click() { ShowWindow(charts_window_); }
@@ -56,12 +58,16 @@ void TformMa::eventImgClick(int n) {
 }
 
 void TformMa::timerFindListTimer() {
+  RunGuarded([this] { queue_.Tick(); });
+}
+
+void TformMa::RunGuarded(const std::function<void()>& step) {
   // A box opened inside a tick runs the event loop, and with it this timer.
   if (in_tick_) return;
   in_tick_ = true;
   std::string failure;
   try {
-    queue_.Tick();
+    step();
   } catch (const std::exception& error) {
     failure = ErrorText(error);
   }

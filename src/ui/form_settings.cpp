@@ -86,7 +86,10 @@ void TformSettings::BuildControls() {
   connect(controls.Label14, &HelpMark::clicked, this,
           [this] { ShowHelpHint(ToQString(texts::kEmailHint), this); });
   connect(Label6, &HelpMark::entered, this, &TformSettings::Label6MouseEnter);
-  connect(Label6, &HelpMark::left, this, [] { HideHelpHint(); });
+  connect(Label6, &HelpMark::left, this, [this] {
+    HideHelpHint();
+    if (!asking_) label6_armed_ = true;
+  });
 
   connect(SpeedButton3, &QToolButton::clicked, this, &TformSettings::SpeedButton3Click);
   connect(Button1, &QPushButton::clicked, this, &TformSettings::Button1Click);
@@ -145,10 +148,15 @@ void TformSettings::Edit6Change() {
 }
 
 void TformSettings::Label6MouseEnter() {
+  // Closing the question with the pointer still on the mark enters it again: ask once per visit.
+  if (asking_ || !label6_armed_) return;
+  label6_armed_ = false;
   const std::string folder = FromQString(Edit6->text());
+  asking_ = true;
   const auto answer = QMessageBox::question(this, ToQString(texts::kCreateFolderCaption),
                                             ToQString(CreateFolderQuestion(folder)),
                                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+  asking_ = false;
   if (answer != QMessageBox::Yes) return;
   if (const auto error = CreateDownloadFolder(folder)) ShowError(requests_.boxes, *error);
   Edit6Change();

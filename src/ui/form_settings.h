@@ -65,6 +65,8 @@ class TformSettings final : public QWidget {
   void SpeedButton3Click();
 
   TArray& settings_;
+  bool asking_ = false;       // the create-folder question is open
+  bool label6_armed_ = true;  // the pointer has left the mark since the last question
   const std::filesystem::path app_folder_;
   const Hosts& hosts_;
   RequestContext requests_;

@@ -26,7 +26,9 @@ int main(int argc, char** argv) {
   // A peer that closes early must fail a write, not kill the process.
   std::signal(SIGPIPE, SIG_IGN);
   QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName(melvoro::ui::ToQString(melvoro::texts::kAppTitle));
+  // The program's title, as the desktop lists it; window captions stay as each window sets them
+  // (a display name would be appended to every one of them).
+  QApplication::setApplicationName(melvoro::ui::ToQString(melvoro::texts::kAppTitle));
   // The main window ends the program, not the last window to close.
   QApplication::setQuitOnLastWindowClosed(false);
 

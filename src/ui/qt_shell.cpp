@@ -52,6 +52,9 @@ bool QtShell::Open(const std::string& target) { return QDesktopServices::openUrl
 
 bool QtShell::ShowInFolder(const std::string& file_path) {
   const std::filesystem::path file = AbsoluteOsPath(file_path);
+  // A transfer still running (its file is a .part) or one that failed has nothing to select.
+  std::error_code error;
+  if (!std::filesystem::exists(file, error)) return OpenFolderOf(file);
   QDBusConnection bus =
       bus_address_.isEmpty()
           ? QDBusConnection::sessionBus()

@@ -2,6 +2,7 @@
 
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QTextDocument>
 
 #include "ui/qt_text.h"
 #include "ui/result_row_widgets.h"
@@ -70,6 +71,8 @@ void TFrame1::BuildRow(int n) {
   row.background = new RowBackground(content_);
   row.background->setGeometry(kBackgroundLeft, top - 4, width - kBackgroundMargin, kBackgroundHeight);
   row.name = new ClickLabel(content_);
+  // A name comes from the network: shown as text, never as markup.
+  row.name->setTextFormat(Qt::PlainText);
   // Its own role: inherited from the scroll area it would be Base, and paint white.
   row.name->setBackgroundRole(QPalette::Window);
   row.name->setAutoFillBackground(true);
@@ -116,9 +119,8 @@ void TFrame1::UpdateRow(int n) {
   const QColor colour = RowColour(state.State);
   row.background->SetFill(colour);
   SetOpaqueColour(*row.name, colour);
-  // Only a fresh row can be queued; the hand says so.
-  const Qt::CursorShape cursor =
-      state.State == ResultRowState::Fresh ? Qt::PointingHandCursor : Qt::ArrowCursor;
+  // Only a row that takes clicks shows the hand.
+  const Qt::CursorShape cursor = state.Clickable ? Qt::PointingHandCursor : Qt::ArrowCursor;
   row.background->setCursor(cursor);
   row.name->setCursor(cursor);
   row.progress->setValue(state.Progress);
@@ -132,7 +134,7 @@ void TFrame1::SetNameText(int n) {
   const int room = row.background->geometry().right() - kNameLeft - 4;
   const QString shown = row.name->fontMetrics().elidedText(name, Qt::ElideRight, qMax(room, 0));
   row.name->setText(shown);
-  row.name->setToolTip(shown == name ? QString() : name);
+  row.name->setToolTip(shown == name ? QString() : Qt::convertFromPlainText(name));
   row.name->adjustSize();
 }
 

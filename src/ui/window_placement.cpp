@@ -16,7 +16,9 @@ constexpr auto kOrganisation = "Malvoro";
 enum Value { kLeft, kTop, kWidth, kHeight, kMaximized, kValueCount };
 constexpr std::array<const char*, kValueCount> kValueNames = {"Left", "Top", "Width", "Height", "Maximized"};
 
-QSettings OpenSettings() { return QSettings(QSettings::IniFormat, QSettings::UserScope, kOrganisation); }
+// The platform's own store: the registry under the current user on Windows, an INI file under
+// the user's config folder here.
+QSettings OpenSettings() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation); }
 
 QString Group(const QString& name) { return QStringLiteral("forms/") + name; }
 

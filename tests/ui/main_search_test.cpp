@@ -63,8 +63,11 @@ TEST_F(MainWindowTest, EnterSendsTheSearchAndFillsTheRows) {
 
 TEST_F(MainWindowTest, CtrlEnterOpensTheChartsInsteadOfSearching) {
   Open();
+  // No charts window yet: its button cannot promise one.
+  EXPECT_FALSE(window_->TabSheet1()->BitBtn1->isEnabled());
   QWidget charts;
   window_->SetChartsWindow(&charts);
+  EXPECT_TRUE(window_->TabSheet1()->BitBtn1->isEnabled());
   Search("Glass Otters", Qt::ControlModifier);
   QTest::qWait(50);
   EXPECT_TRUE(charts.isVisible());

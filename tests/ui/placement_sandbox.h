@@ -11,11 +11,11 @@ namespace melvoro::test {
 class PlacementSandbox {
  public:
   PlacementSandbox() {
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       QString::fromStdString(dir_.path().string()));
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+      QSettings::setPath(format, QSettings::UserScope, QString::fromStdString(dir_.path().string()));
   }
   // What the placement code writes, read back the way it reads.
-  static QSettings Stored() { return QSettings(QSettings::IniFormat, QSettings::UserScope, "Malvoro"); }
+  static QSettings Stored() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Malvoro"); }
 
   const TempDir& Dir() const { return dir_; }
 

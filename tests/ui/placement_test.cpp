@@ -33,8 +33,8 @@ TEST(Placement, SavedBoundsComeBackUnderTheirNameOnly) {
   EXPECT_EQ(stored.value("forms/main/Width").toInt(), 500);
   EXPECT_EQ(stored.value("forms/main/Height").toInt(), 300);
   EXPECT_EQ(stored.value("forms/main/Maximized").toInt(), 0);
-  // The organisation's INI file in the sandbox, not the user's.
-  EXPECT_TRUE(std::filesystem::exists(sandbox.Dir() / "Malvoro.ini"));
+  // The organisation's settings file in the sandbox, not the user's.
+  EXPECT_TRUE(std::filesystem::exists(sandbox.Dir() / "Malvoro.conf"));
 
   QWidget other;
   other.move(10, 20);

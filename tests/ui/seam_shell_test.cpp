@@ -114,10 +114,10 @@ TEST(SeamShell, FileManagerSelectsTheFileElseTheFolderOpens) {
                                      QDBusConnection::ExportAllSlots));
   ASSERT_TRUE(service.registerService(QStringLiteral("org.freedesktop.FileManager1")));
 
-  const OpenedUrls opened;
+  OpenedUrls opened;
   const test::TempDir dir;
   ui::QtShell shell(bus.Address());
-  const std::string file = (dir / "song, live.mp3").string();
+  const std::string file = dir.Write("song, live.mp3", "mp3").string();
   EXPECT_TRUE(shell.ShowInFolder(file));
   ASSERT_TRUE(WaitUntil([&] { return !manager.shown.empty(); }, 10000));
   EXPECT_EQ(manager.shown[0],
@@ -129,6 +129,14 @@ TEST(SeamShell, FileManagerSelectsTheFileElseTheFolderOpens) {
   EXPECT_TRUE(shell.ShowInFolder(file));
   ASSERT_TRUE(WaitUntil([&] { return !opened.urls.empty(); }, 10000));
   EXPECT_EQ(opened.urls[0], QUrl::fromLocalFile(QString::fromStdString(dir.path().string())));
+
+  // A file not there (a transfer still running, or failed) has nothing to select: its folder opens.
+  manager.fail = false;
+  manager.shown.clear();
+  opened.urls.clear();
+  EXPECT_TRUE(shell.ShowInFolder((dir / "missing.mp3").string()));
+  ASSERT_EQ(opened.urls.size(), 1u);
+  EXPECT_TRUE(manager.shown.empty());
   service.unregisterService(QStringLiteral("org.freedesktop.FileManager1"));
   QDBusConnection::disconnectFromBus(QStringLiteral("fake file manager"));
 }

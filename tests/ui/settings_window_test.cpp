@@ -86,8 +86,12 @@ TEST(SettingsWindow, FolderFieldFollowsTheFileSystem) {
                            std::string(W1251(u8"» не существует. \nСоздать её?"))));
   EXPECT_FALSE(std::filesystem::exists(music + "/missing"));
   EXPECT_TRUE(IsRed(folder));
-
+  // Still on the mark after the box closed (it takes the pointer's enter again): no new question.
   AnswerQuestion(QMessageBox::Yes);
+  Enter(mark);
+  EXPECT_FALSE(std::filesystem::exists(music + "/missing"));
+
+  Leave(mark);
   Enter(mark);
   EXPECT_TRUE(std::filesystem::is_directory(music + "/missing"));
   EXPECT_FALSE(IsRed(folder));
@@ -97,6 +101,7 @@ TEST(SettingsWindow, FolderFieldFollowsTheFileSystem) {
   // A folder that cannot be made is reported, and the field stays red.
   folder.setText(QString::fromStdString(music + "/a/b"));
   AnswerQuestion(QMessageBox::Yes);
+  Leave(mark);
   Enter(mark);
   ASSERT_EQ(f.boxes.shown.size(), 1u);
   EXPECT_NE(f.boxes.shown[0].text.find(music + "/a/b"), std::string::npos);
