@@ -7,7 +7,10 @@
 namespace melvoro {
 
 void ShellOpen(Shell& shell, ProgramLog& log, const std::string& target) {
-  if (shell.Open(target)) return;
+  if (!shell.Open(target)) LogShellOpenFailure(log, target);
+}
+
+void LogShellOpenFailure(ProgramLog& log, const std::string& target) {
   std::string details(texts::kShellOpenHelp);
   details += "\n\n";
   details += target;

@@ -12,4 +12,7 @@ class Shell;
 // carries the target so the user can copy it.
 void ShellOpen(Shell& shell, ProgramLog& log, const std::string& target);
 
+// The log entry of a target the shell could not open.
+void LogShellOpenFailure(ProgramLog& log, const std::string& target);
+
 }  // namespace melvoro

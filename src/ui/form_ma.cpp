@@ -9,8 +9,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/shell.h"
 #include "core/texts.h"
 #include "core/ui_thread.h"
+#include "downloads/shell_open.h"
 #include "ui/activity_indicator_widget.h"
 #include "ui/download_list_model.h"
 #include "ui/download_list_view.h"
@@ -51,6 +53,8 @@ TformMa::TformMa(const MainWindowSeams& seams, QWidget* parent)
   results_.OnRowChanged = [this](int n) { Frame11()->UpdateRow(n); };
   queue_.OnSearchStarted = [this] { Frame11()->hide(); };
   controller_.OnPageFailed = [this] { Frame11()->show(); };
+  // The desktop may find no program for a song or a playlist only after a moment.
+  seams_.shell.OnOpenFailed = [this](const std::string& target) { LogShellOpenFailure(log_, target); };
 
   // The wheel rule must see wheel events before the control under the pointer does.
   // The search box's keys and focus come through the same filter.
@@ -72,6 +76,7 @@ TformMa::~TformMa() {
   results_.OnRowChanged = nullptr;
   queue_.OnSearchStarted = nullptr;
   controller_.OnPageFailed = nullptr;
+  seams_.shell.OnOpenFailed = nullptr;
   // The widgets read the engine members, which go before QWidget's destructor would free them.
   qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }

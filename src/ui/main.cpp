@@ -1,6 +1,7 @@
 // melvoro: the desktop program. Windows are created once, in order, the main window first;
 // closing the main window ends the program.
 #include <QApplication>
+#include <QStandardPaths>
 #include <csignal>
 
 #include "core/texts.h"
@@ -36,7 +37,8 @@ int main(int argc, char** argv) {
   // it down before its own parts go.
   melvoro::ui::QtUiThread ui;
   melvoro::ui::QtMessageBoxes boxes;
-  melvoro::ui::QtShell shell;
+  // xdg-open tells whether the desktop has a program for a file; without it Qt tries its own way.
+  melvoro::ui::QtShell shell({}, QStandardPaths::findExecutable(QStringLiteral("xdg-open")));
 
   melvoro::ui::TformMa main_window({ui, boxes, shell, melvoro::ExecutableFolder(),
                                     melvoro::SystemStartupSeams(), melvoro::CookieFolder()});

@@ -7,6 +7,7 @@
 #include <QDBusReply>
 #include <QDesktopServices>
 #include <QFile>
+#include <QProcess>
 #include <filesystem>
 
 #include "core/os_path.h"
@@ -48,7 +49,27 @@ QUrl TargetUrl(const std::string& target) {
   return QUrl::fromLocalFile(OsPathText(AbsoluteOsPath(target)));
 }
 
-bool QtShell::Open(const std::string& target) { return QDesktopServices::openUrl(TargetUrl(target)); }
+bool QtShell::Open(const std::string& target) {
+  const QUrl url = TargetUrl(target);
+  if (opener_.isEmpty()) return QDesktopServices::openUrl(url);
+  auto* process = new QProcess;
+  process->setProgram(opener_);
+  process->setArguments({url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded)});
+  // xdg-open may stay until the player it started ends: the window never waits for it.
+  const std::weak_ptr<bool> alive = alive_;
+  QObject::connect(process, &QProcess::finished, process,
+                   [this, alive, process, target](int code, QProcess::ExitStatus status) {
+                     const bool failed = status != QProcess::NormalExit || code != 0;
+                     if (failed && !alive.expired() && OnOpenFailed) OnOpenFailed(target);
+                     process->deleteLater();
+                   });
+  process->start();
+  if (!process->waitForStarted(5000)) {
+    delete process;
+    return false;
+  }
+  return true;
+}
 
 bool QtShell::ShowInFolder(const std::string& file_path) {
   const std::filesystem::path file = AbsoluteOsPath(file_path);

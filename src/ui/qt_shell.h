@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QUrl>
+#include <memory>
 #include <string>
 
 #include "core/shell.h"
@@ -12,10 +13,14 @@ namespace melvoro::ui {
 
 class QtShell final : public Shell {
  public:
-  // The file manager is asked over the session bus, or over the bus at bus_address.
-  explicit QtShell(QString bus_address = {}) : bus_address_(std::move(bus_address)) {}
+  // The file manager is asked over the session bus, or over the bus at bus_address. With an
+  // opener (xdg-open), Open starts it and hears whether it found a program; without one, Qt's
+  // desktop services open the target and can only say that they tried.
+  explicit QtShell(QString bus_address = {}, QString opener = {})
+      : bus_address_(std::move(bus_address)), opener_(std::move(opener)) {}
 
-  // A target with "://" is a URL; anything else a file-system path (Windows-1251).
+  // A target with "://" is a URL; anything else a file-system path (Windows-1251). False when
+  // the opener could not start; a failure it reports later goes to OnOpenFailed.
   bool Open(const std::string& target) override;
   // Asks the file manager to select the file without waiting for it; when no file manager
   // serves the call, or it answers with an error, the file's folder is opened instead.
@@ -23,6 +28,8 @@ class QtShell final : public Shell {
 
  private:
   QString bus_address_;
+  QString opener_;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 // The URL Open hands to the desktop for target.

@@ -104,6 +104,16 @@ TEST_F(MainWindowTest, TheMenuAppearsOnlyForStartedRowsAndShowsTheFileInItsFolde
   EXPECT_EQ(shell_.opened, std::vector<std::string>{stored});
 }
 
+TEST_F(MainWindowTest, ADesktopThatFindsNoProgramLaterIsLogged) {
+  Open();
+  ASSERT_TRUE(shell_.OnOpenFailed);
+  shell_.OnOpenFailed("/music/a.mp3");
+  EXPECT_EQ(Cp1251ToUtf8(window_->Log().At(0).Description), "Ошибка при открытие браузера");
+  EXPECT_NE(window_->Log().At(0).Details.find("/music/a.mp3"), std::string::npos);
+  window_.reset();
+  EXPECT_FALSE(shell_.OnOpenFailed);  // the window is gone: nothing may call into it
+}
+
 TEST_F(MainWindowTest, ARunningTransferOffersItsFolderAndClosingLeavesNoPartialFile) {
   Open();
   ArmMp3Fault("stall");

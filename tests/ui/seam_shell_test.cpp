@@ -15,6 +15,7 @@
 
 #include "core/cp1251.h"
 #include "seam_wait.h"
+#include "support/program_run.h"
 #include "support/temp_dir.h"
 #include "ui/qt_shell.h"
 
@@ -90,6 +91,31 @@ TEST(SeamShell, UrlsAndWindows1251PathsBecomeDesktopAddresses) {
   ASSERT_EQ(opened.urls.size(), 3u);
   EXPECT_EQ(opened.urls[2],
             QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("song.mp3"))));
+}
+
+TEST(SeamShell, AnOpenerThatFindsNoProgramIsHeardOfLater) {
+  const test::TempDir dir;
+  // Stands in for xdg-open: notes what it was given, and fails for .asx as when no player is set.
+  test::WriteScript(dir / "opener",
+                    "echo \"$1\" >> \"$(dirname \"$0\")/opened\"\ncase \"$1\" in *.asx) exit 3;; esac\n");
+  ui::QtShell shell({}, QString::fromStdString((dir / "opener").string()));
+  std::vector<std::string> failed;
+  shell.OnOpenFailed = [&](const std::string& target) { failed.push_back(target); };
+
+  const std::string song = std::string(W1251(u8"/tmp/Песня.mp3"));
+  EXPECT_TRUE(shell.Open(song));
+  EXPECT_TRUE(shell.Open("/tmp/list.asx"));
+  EXPECT_TRUE(shell.Open("http://example.localhost/a b"));
+  ASSERT_TRUE(WaitUntil([&] { return !failed.empty(); }, 10000));
+  QTest::qWait(200);
+  EXPECT_EQ(failed, std::vector<std::string>{"/tmp/list.asx"});
+  const std::string opened = test::ReadFile(dir / "opened");
+  EXPECT_NE(opened.find("/tmp/Песня.mp3\n"), std::string::npos) << opened;
+  EXPECT_NE(opened.find("http://example.localhost/a%20b\n"), std::string::npos) << opened;
+
+  // An opener that is not there cannot start: Open says so at once.
+  ui::QtShell missing({}, QString::fromStdString((dir / "absent").string()));
+  EXPECT_FALSE(missing.Open(song));
 }
 
 TEST(SeamShell, WithoutAFileManagerTheFolderOpens) {
