@@ -6,7 +6,9 @@
 #include <charconv>
 #include <system_error>
 
+#include "app/program_log.h"
 #include "core/cp1251.h"
+#include "core/message_box.h"
 #include "core/os_path.h"
 #include "core/text_helpers.h"
 #include "core/texts.h"
@@ -91,6 +93,18 @@ void SaveSettings(const TArray& settings, const IniFile& config) {
 }
 
 std::string ConnectionTestUrl(const Hosts& hosts) { return "http://" + hosts.Support + "/isword.txt"; }
+
+void StartConnectionTest(const RequestContext& requests, const Hosts& hosts, ProgramLog& log) {
+  auto worker = std::make_unique<TGethttp>(requests);
+  worker->Url = ConnectionTestUrl(hosts);
+  // Only the boxes, never a window: a late answer must not depend on what still exists.
+  MessageBoxes& boxes = requests.boxes;
+  worker->OnDone = [&boxes](TGethttp& done) {
+    boxes.Show(std::string(texts::kAppTitle), done.Response, MessageIcon::None);
+  };
+  log.AddLogEntry(worker->Url, {}, kLogInfo);
+  TGethttp::Start(std::move(worker));
+}
 
 std::filesystem::path UpdaterPath(const std::filesystem::path& app_folder) { return app_folder / "update"; }
 

@@ -9,9 +9,12 @@
 
 #include "app/ini_file.h"
 #include "app/settings_table.h"
+#include "core/gethttp.h"
 #include "core/hosts.h"
 
 namespace melvoro {
+
+class ProgramLog;
 
 struct FolderCheck {
   bool Exists = false;
@@ -55,6 +58,10 @@ void SaveSettings(const TArray& settings, const IniFile& config);
 
 // "http://" + the support host + "/isword.txt".
 std::string ConnectionTestUrl(const Hosts& hosts);
+
+// The connection test: logs the address, asks for it, and shows what came back in a box
+// captioned with the program's title; a failure shows the request's own error box.
+void StartConnectionTest(const RequestContext& requests, const Hosts& hosts, ProgramLog& log);
 
 // "update" beside the program.
 std::filesystem::path UpdaterPath(const std::filesystem::path& app_folder);

@@ -171,17 +171,7 @@ void TformSettings::Button1Click() {
   }
 }
 
-void TformSettings::Button2Click() {
-  auto worker = std::make_unique<TGethttp>(requests_);
-  worker->Url = ConnectionTestUrl(hosts_);
-  // Only the boxes, never this window: a late answer must not depend on what still exists.
-  MessageBoxes& boxes = requests_.boxes;
-  worker->OnDone = [&boxes](TGethttp& done) {
-    boxes.Show(std::string(texts::kAppTitle), done.Response, MessageIcon::None);
-  };
-  log_.AddLogEntry(worker->Url, {}, kLogInfo);
-  TGethttp::Start(std::move(worker));
-}
+void TformSettings::Button2Click() { StartConnectionTest(requests_, hosts_, log_); }
 
 void TformSettings::Button3Click() {
   const FolderCheck current = CheckDownloadFolder(FromQString(Edit6->text()));
