@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <charconv>
 #include <system_error>
 
 #include "app/program_log.h"
@@ -62,9 +61,7 @@ bool IsTypedThreadsCount(std::string_view text) {
 }
 
 std::string StepThreadsCount(std::string_view text, int step) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) value = 0;
+  const int value = DecimalNumber(text).value_or(0);
   return std::to_string(std::clamp(value + step, kThreadsArrowMin, kThreadsArrowMax));
 }
 

@@ -1,6 +1,5 @@
 // melvoro-cli play QUERY ROW: the playlist a play click on result row ROW writes after a
 // search for QUERY. Prints its path; opening it is left to the caller.
-#include <charconv>
 #include <iostream>
 #include <optional>
 
@@ -9,17 +8,13 @@
 #include "cli/console_startup.h"
 #include "core/cp1251.h"
 #include "core/file_io.h"
+#include "core/text_helpers.h"
 #include "downloads/play_playlist.h"
 
 namespace melvoro::cli {
 
 int CommandPlay(const Args& args) {
-  int row = 0;
-  if (args.size() == 2) {
-    const std::string& text = args[1];
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), row);
-    if (error != std::errc() || end != text.data() + text.size()) row = 0;
-  }
+  const int row = args.size() == 2 ? DecimalNumber(args[1]).value_or(0) : 0;
   if (row < 1 || row > ResultRows::kRowCount) {
     std::cerr << "usage: melvoro-cli play QUERY ROW   (ROW 1.." << ResultRows::kRowCount << ")\n";
     return 2;

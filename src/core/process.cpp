@@ -117,7 +117,7 @@ ProcessResult RunProcess(const std::filesystem::path& program, const std::vector
   pid_t pid = 0;
   {
     const SpawnSetup setup(write_end.get());
-    if (posix_spawn(&pid, program.c_str(), setup.actions(), setup.attr(), argv.data(), environ) != 0)
+    if (posix_spawnp(&pid, program.c_str(), setup.actions(), setup.attr(), argv.data(), environ) != 0)
       return result;
   }
   result.Started = true;

@@ -13,11 +13,11 @@ struct ProcessResult {
   std::string Output;    // its standard output, bytes as written
 };
 
-// Runs `program` with `args` (argv[0] is the program itself), standard input from /dev/null,
-// standard output captured, standard error inherited. Output is read while the program runs,
-// so a long one never blocks it; returns once the program has ended and the pipe holds no
-// more of what was written until then, even when a descendant keeps the pipe open. No time
-// limit: the program may be waiting for the user.
+// Runs `program` (a bare name is looked up on $PATH) with `args` (argv[0] is the program itself), standard
+// input from /dev/null, standard output captured, standard error inherited. Output is read while the program
+// runs, so a long one never blocks it; returns once the program has ended and the pipe holds no more of what
+// was written until then, even when a descendant keeps the pipe open. No time limit: the program may be
+// waiting for the user.
 ProcessResult RunProcess(const std::filesystem::path& program, const std::vector<std::string>& args);
 
 }  // namespace melvoro

@@ -1,8 +1,5 @@
 #include "core/system_shell.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <string_view>
 #include <utility>
 
@@ -15,30 +12,8 @@ namespace melvoro {
 
 namespace {
 
-// posix_spawn does not search $PATH, so a bare name is found here. Empty when it is nowhere.
-std::filesystem::path FindProgram(const std::filesystem::path& program) {
-  if (program.native().find('/') != std::string::npos) return program;
-  const char* env = std::getenv("PATH");
-  const std::string_view dirs = env ? env : "/usr/local/bin:/usr/bin:/bin";
-  std::size_t start = 0;
-  while (start <= dirs.size()) {
-    std::size_t end = dirs.find(':', start);
-    if (end == std::string_view::npos) end = dirs.size();
-    // An empty entry means the current folder.
-    const std::filesystem::path dir(end == start ? std::string_view(".") : dirs.substr(start, end - start));
-    const std::filesystem::path candidate = dir / program;
-    std::error_code error;
-    if (std::filesystem::is_regular_file(candidate, error) && ::access(candidate.c_str(), X_OK) == 0)
-      return candidate;
-    start = end + 1;
-  }
-  return {};
-}
-
 bool RunsCleanly(const std::filesystem::path& program, const std::vector<std::string>& args) {
-  const std::filesystem::path found = FindProgram(program);
-  if (found.empty()) return false;
-  const ProcessResult result = RunProcess(found, args);
+  const ProcessResult result = RunProcess(program, args);
   return result.Started && result.ExitCode == 0;
 }
 

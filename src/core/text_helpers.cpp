@@ -1,5 +1,7 @@
 #include "core/text_helpers.h"
 
+#include <charconv>
+
 #include <cstdint>
 #include <limits>
 
@@ -122,6 +124,14 @@ std::string PageTextForLog(std::string_view text) {
   const std::string crlf = ReplaceAll(text, "\n", "\r\n");
   if (text.find("utf-8") != std::string_view::npos) return Utf8ToCp1251(crlf);
   return crlf;
+}
+
+std::optional<std::int32_t> DecimalNumber(std::string_view text) {
+  std::int32_t value = 0;
+  const char* last = text.data() + text.size();
+  const auto [end, error] = std::from_chars(text.data(), last, value);
+  if (text.empty() || error != std::errc() || end != last) return std::nullopt;
+  return value;
 }
 
 }  // namespace melvoro

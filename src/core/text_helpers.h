@@ -1,6 +1,8 @@
 // Pure text functions on Windows-1251 bytes that every page and query goes through.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +31,10 @@ std::string CyrLowerCase(std::string_view text);
 // Text for a multi-line view: LF becomes CR LF, and a text that mentions "utf-8" is taken
 // as UTF-8 and converted to Windows-1251.
 std::string PageTextForLog(std::string_view text);
+
+// A whole decimal number ("-" allowed, "+" and blanks not), or nothing when the text is empty,
+// holds anything else, or does not fit 32 bits.
+std::optional<std::int32_t> DecimalNumber(std::string_view text);
 
 // Replaces every occurrence of `from` by `to`, scanning left to right without rescanning
 // what was inserted.

@@ -50,7 +50,9 @@ void DownloadList::SetSubItem(int index, int column, std::string text) {
 }
 
 void DownloadList::SetError(int index, std::string message) {
-  Mutable(index).Error = std::move(message);
+  DownloadRow& row = Mutable(index);
+  if (row.Error == message) return;
+  row.Error = std::move(message);
   Changed(index);
 }
 

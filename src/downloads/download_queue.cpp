@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <charconv>
 #include <stdexcept>
 
 #include "app/program_log.h"
@@ -11,6 +10,7 @@
 #include "core/file_io.h"
 #include "core/message_box.h"
 #include "core/os_path.h"
+#include "core/text_helpers.h"
 #include "core/texts.h"
 #include "downloads/album_playlist.h"
 #include "downloads/file_naming.h"
@@ -18,16 +18,6 @@
 namespace melvoro {
 
 namespace {
-
-// A whole decimal number, or nothing.
-std::optional<int> DecimalNumber(std::string_view text) {
-  int value = 0;
-  const char* first = text.data();
-  const char* last = text.data() + text.size();
-  const auto [end, error] = std::from_chars(first, last, value);
-  if (text.empty() || error != std::errc() || end != last) return std::nullopt;
-  return value;
-}
 
 std::string Kilobytes(std::uint64_t amount) { return std::to_string(amount) + texts::kKilobytes.str(); }
 

@@ -1,4 +1,3 @@
-#include <charconv>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -41,11 +40,7 @@ std::string Clean(std::string_view field) {
 }
 
 // A duration the page left empty or too long for a number is unknown, not a broken page.
-std::int32_t Seconds(std::string_view digits) {
-  std::int32_t value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  return error == std::errc() && end == digits.data() + digits.size() ? value : 0;
-}
+std::int32_t Seconds(std::string_view digits) { return DecimalNumber(digits).value_or(0); }
 
 bool HasSearchResultsMarker(std::string_view page) {
   // The marker is looked for only up to the first zero byte, as in a C string.

@@ -1,10 +1,8 @@
 #include "ui/qt_shell.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
-#include <QDBusReply>
 #include <QDesktopServices>
 #include <QFile>
 #include <QProcess>
@@ -31,15 +29,6 @@ std::filesystem::path AbsoluteOsPath(const std::string& cp1251_path) {
 
 bool OpenFolderOf(const std::filesystem::path& file) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(OsPathText(file.parent_path())));
-}
-
-// Registered now, or startable by the bus on demand.
-bool FileManagerAvailable(const QDBusConnection& bus) {
-  const QDBusConnectionInterface* daemon = bus.interface();
-  if (!daemon) return false;
-  if (daemon->isServiceRegistered(kFileManagerService)) return true;
-  const QDBusReply<QStringList> activatable = daemon->activatableServiceNames();
-  return activatable.isValid() && activatable.value().contains(kFileManagerService);
 }
 
 }  // namespace
@@ -80,12 +69,13 @@ bool QtShell::ShowInFolder(const std::string& file_path) {
       bus_address_.isEmpty()
           ? QDBusConnection::sessionBus()
           : QDBusConnection::connectToBus(bus_address_, QStringLiteral("melvoro-shell ") + bus_address_);
-  if (!bus.isConnected() || !FileManagerAvailable(bus)) return OpenFolderOf(file);
+  if (!bus.isConnected()) return OpenFolderOf(file);
 
   QDBusMessage call =
       QDBusMessage::createMethodCall(kFileManagerService, kFileManagerPath, kFileManagerService, "ShowItems");
   call << QStringList{QUrl::fromLocalFile(OsPathText(file)).toString(QUrl::FullyEncoded)} << QString();
-  // Starting a file manager can take a while; the window must not freeze meanwhile.
+  // Starting a file manager can take a while; the window must not freeze meanwhile. A bus with
+  // no file manager answers with an error, which opens the folder instead.
   auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
   QObject::connect(watcher, &QDBusPendingCallWatcher::finished, [file](QDBusPendingCallWatcher* finished) {
     if (finished->isError()) OpenFolderOf(file);

@@ -12,29 +12,19 @@
 #include "core/os_path.h"
 #include "core/texts.h"
 #include "core/user_folders.h"
+#include "support/recording_boxes.h"
 #include "support/temp_dir.h"
 
 namespace melvoro {
 namespace {
+
+using test::RecordingBoxes;
 
 using test::TempDir;
 
 std::string W(std::u8string_view utf8) {
   return Utf8ToCp1251(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size()));
 }
-
-struct ShownBox {
-  std::string caption, text;
-  MessageIcon icon;
-};
-
-class RecordingBoxes final : public MessageBoxes {
- public:
-  void Show(const std::string& caption, const std::string& text, MessageIcon icon) override {
-    shown.push_back({caption, text, icon});
-  }
-  std::vector<ShownBox> shown;
-};
 
 std::vector<std::pair<std::string, std::string>> Entries(const TArray& table) {
   std::vector<std::pair<std::string, std::string>> out;

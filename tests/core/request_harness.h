@@ -11,20 +11,9 @@
 #include "core/event_loop.h"
 #include "core/gethttp.h"
 #include "core/message_box.h"
+#include "support/recording_boxes.h"
 
 namespace melvoro::test {
-
-class RecordingBoxes final : public MessageBoxes {
- public:
-  struct Shown {
-    std::string caption, text;
-    MessageIcon icon;
-  };
-  void Show(const std::string& caption, const std::string& text, MessageIcon icon) override {
-    shown.push_back({caption, text, icon});
-  }
-  std::vector<Shown> shown;
-};
 
 struct Notification {
   std::string what;  // "begin", "progress", "done", "error", "end"

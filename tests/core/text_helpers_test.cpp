@@ -70,5 +70,12 @@ TEST(ReplaceAll, DoesNotRescanInsertedText) {
   EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
 }
 
+TEST(DecimalNumber, OnlyAWholeNumberThatFitsCounts) {
+  EXPECT_EQ(DecimalNumber("42"), 42);
+  EXPECT_EQ(DecimalNumber("-2147483648"), -2147483647 - 1);
+  for (const char* text : {"", "+5", " 5", "5 ", "5x", "2147483648", "0x10"})
+    EXPECT_EQ(DecimalNumber(text), std::nullopt) << text;
+}
+
 }  // namespace
 }  // namespace melvoro

@@ -17,17 +17,10 @@
 #include "downloads/download_queue.h"
 #include "search/melvoro_controller.h"
 #include "search/result_rows.h"
+#include "support/recording_boxes.h"
 #include "support/temp_dir.h"
 
 namespace melvoro::test {
-
-class RecordedBoxes final : public MessageBoxes {
- public:
-  void Show(const std::string& /*caption*/, const std::string& text, MessageIcon /*icon*/) override {
-    texts.push_back(text);
-  }
-  std::vector<std::string> texts;
-};
 
 class QueueFixture : public ::testing::Test {
  protected:
@@ -51,7 +44,7 @@ class QueueFixture : public ::testing::Test {
 
   EventLoop loop;
   ActivityIndicator activity;
-  RecordedBoxes boxes;
+  RecordingBoxes boxes;
   TArray settings;
   Hosts hosts;
   ProgramLog log;

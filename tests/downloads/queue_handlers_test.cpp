@@ -81,7 +81,7 @@ TEST_F(QueueHandlers, AFailedTransferStopsCountingAndCanBeRetried) {
   queue.DownloadFailed(*WorkerFor(first, 1), "broken");
   EXPECT_EQ(queue.List().Row(first).State, kStateFailed);
   EXPECT_EQ(queue.List().Row(first).Error, "broken");
-  EXPECT_EQ(boxes.texts, std::vector<std::string>{"broken"});
+  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"broken"});
   EXPECT_EQ(log.At(0).Icon, kLogError);
   EXPECT_EQ(log.At(0).Details, "broken");
 
@@ -89,11 +89,11 @@ TEST_F(QueueHandlers, AFailedTransferStopsCountingAndCanBeRetried) {
   EXPECT_EQ(queue.List().Row(second).State, kStateTransferring);
   // The same failure again a moment later: logged, not boxed again.
   queue.DownloadFailed(*WorkerFor(second, 1), "broken");
-  EXPECT_EQ(boxes.texts.size(), 1u);
+  EXPECT_EQ(boxes.Texts().size(), 1u);
   EXPECT_EQ(log.Count(), 2u);
   queue.Now = [] { return std::chrono::steady_clock::now() + std::chrono::minutes(2); };
   queue.DownloadFailed(*WorkerFor(second, 1), "broken");
-  EXPECT_EQ(boxes.texts.size(), 2u);
+  EXPECT_EQ(boxes.Texts().size(), 2u);
 
   ASSERT_TRUE(queue.Retry(first));
   const DownloadRow& retried = queue.List().Row(first);
@@ -113,7 +113,7 @@ TEST_F(QueueHandlers, TransfersAndLookUpsEachKeepTheirOwnMinuteOfQuiet) {
   queue.LookupFailed(1, "offline");  // another channel: its own box
   now += std::chrono::seconds(50);
   queue.DownloadFailed(*WorkerFor(row, 1), "offline");  // a minute and more since the last transfer box
-  EXPECT_EQ(boxes.texts.size(), 3u);
+  EXPECT_EQ(boxes.Texts().size(), 3u);
 }
 
 TEST_F(QueueHandlers, LookUpAnswersAndFailuresWithTheirGrowingPause) {
@@ -132,7 +132,7 @@ TEST_F(QueueHandlers, LookUpAnswersAndFailuresWithTheirGrowingPause) {
   queue.LookupFailed(2, "offline");
   queue.LookupFailed(2, "offline");
   EXPECT_EQ(queue.List().Row(2).State, kStateLookUp);  // still waiting to be looked up
-  EXPECT_EQ(boxes.texts, std::vector<std::string>{"offline"});
+  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"offline"});
   EXPECT_EQ(log.Count(), 2u);
 
   queue.Tick();

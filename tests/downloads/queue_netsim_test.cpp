@@ -46,7 +46,7 @@ TEST_F(QueueNetsim, ASearchFillsTheRowsAndAClickedSongLandsUnderItsName) {
   ASSERT_TRUE(std::filesystem::exists(file));
   EXPECT_EQ(queue.List().Row(1).SubItem(kColumnSize),
             std::to_string(std::filesystem::file_size(file) / 1024) + " \xCA\xE1");
-  EXPECT_TRUE(boxes.texts.empty());
+  EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(QueueNetsim, LookUpsFindTheMatchingSongOrNothingAndA404LeavesNoFile) {
@@ -58,9 +58,9 @@ TEST_F(QueueNetsim, LookUpsFindTheMatchingSongOrNothingAndA404LeavesNoFile) {
   EXPECT_TRUE(std::filesystem::exists(dir / "СЕВЕРНЫЙ ВЕТЕР — полночный трамвай!.mp3"));
   EXPECT_FALSE(std::filesystem::exists(dir / "Missing - Song.mp3"));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-  ASSERT_EQ(boxes.texts.size(), 1u);
-  EXPECT_EQ(Cp1251ToUtf8(boxes.texts[0]), "Неверный ответ сервера - 404");
-  EXPECT_EQ(queue.List().Row(2).Error, boxes.texts[0]);
+  ASSERT_EQ(boxes.Texts().size(), 1u);
+  EXPECT_EQ(Cp1251ToUtf8(boxes.Texts()[0]), "Неверный ответ сервера - 404");
+  EXPECT_EQ(queue.List().Row(2).Error, boxes.Texts()[0]);
 }
 
 TEST_F(QueueNetsim, NeverMoreTransfersAtOnceThanTheLimit) {

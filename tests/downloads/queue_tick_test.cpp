@@ -53,7 +53,7 @@ TEST_F(QueueTick, TheLastTypedSearchGoesFirstAndLookUpsWaitForSearches) {
 
   // The first search fails (nothing listens); the controller is free again.
   ASSERT_TRUE(loop.RunUntil([&] { return !controller.Busy(); }, std::chrono::seconds(10)));
-  ASSERT_EQ(boxes.texts.size(), 1u);
+  ASSERT_EQ(boxes.Texts().size(), 1u);
   queue.Tick();
   EXPECT_EQ(States(), (std::vector<int>{4, 2, 5, 2}));
   EXPECT_EQ(started, 2);
@@ -93,7 +93,7 @@ TEST_F(QueueTick, AThreadsCountThatIsNoNumberMeansFiveAndIsLoggedOnce) {
   queue.Tick();
   EXPECT_EQ(log.Count(), 2u);  // a new wrong value is worth one more line
   EXPECT_EQ(log.At(0).Details, "5x");
-  EXPECT_TRUE(boxes.texts.empty());
+  EXPECT_TRUE(boxes.Texts().empty());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "core/message_box.h"
 #include "search/melvoro_controller.h"
 #include "support/netsim_process.h"
+#include "support/recording_boxes.h"
 
 namespace melvoro::test {
 namespace {
@@ -25,12 +26,6 @@ class Rows final : public LookupRows {
   int not_found = -1;
 };
 
-class Boxes final : public MessageBoxes {
- public:
-  void Show(const std::string&, const std::string& text, MessageIcon) override { texts.push_back(text); }
-  std::vector<std::string> texts;
-};
-
 class Controller : public ::testing::Test {
  protected:
   Controller() {
@@ -45,7 +40,7 @@ class Controller : public ::testing::Test {
   NetsimProcess netsim;
   EventLoop loop;
   ActivityIndicator activity;
-  Boxes boxes;
+  RecordingBoxes boxes;
   TArray settings;
   Hosts hosts = netsim.HostsTable();
   ProgramLog log;
@@ -91,8 +86,8 @@ TEST_F(Controller, AnAudioListPageKeepsTheTitleAndAFailureShowsTheMessage) {
   ASSERT_TRUE(controller.LoadPage("http://" + hosts.Network + "/audio.php?netsim_fault=500",
                                   [&](std::vector<song> s) { got = s; }));
   ASSERT_TRUE(Wait());
-  ASSERT_EQ(boxes.texts.size(), 1u);
-  EXPECT_EQ(Cp1251ToUtf8(boxes.texts[0]), "Неверный ответ сервера - 500");
+  ASSERT_EQ(boxes.Texts().size(), 1u);
+  EXPECT_EQ(Cp1251ToUtf8(boxes.Texts()[0]), "Неверный ответ сервера - 500");
 }
 
 TEST_F(Controller, ALookUpTakesTheFirstSongWhoseNameMatchesLooselyOrNone) {
@@ -111,7 +106,7 @@ TEST_F(Controller, ALookUpTakesTheFirstSongWhoseNameMatchesLooselyOrNone) {
   ASSERT_TRUE(controller.FindForItem(rows.names[2], 2));
   ASSERT_TRUE(Wait());
   EXPECT_EQ(rows.failed.first, 2);
-  EXPECT_TRUE(boxes.texts.empty());  // the rows decide what the user sees
+  EXPECT_TRUE(boxes.Texts().empty());  // the rows decide what the user sees
 }
 
 }  // namespace
