@@ -5,15 +5,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/program_log.h"
-#include "app/settings_table.h"
-#include "core/activity_indicator.h"
+#include "app/engine.h"
 #include "core/event_loop.h"
-#include "core/hosts.h"
 #include "core/message_box.h"
-#include "downloads/download_queue.h"
-#include "search/melvoro_controller.h"
-#include "search/result_rows.h"
 
 namespace {
 
@@ -43,16 +37,13 @@ int main() {
   using namespace melvoro;
   constexpr int kRows = 10'000;
   EventLoop loop;
-  ActivityIndicator activity;
   SilentBoxes boxes;
-  TArray settings;
-  Hosts hosts;
-  hosts.Network = "127.0.0.1:1";  // the one request below never leaves: its worker waits for the loop
-  ProgramLog log;
-  RequestContext context{loop, activity, boxes};
-  tMelvoro controller(context, settings, hosts, log);
-  ResultRows results;
-  DownloadQueue queue(context, settings, controller, results, log);
+  Configuration config;
+  config.Hosts.Network = "127.0.0.1:1";  // the one request below never leaves: its worker waits for the loop
+  Engine engine(std::move(config), loop, boxes);
+  TArray& settings = engine.Settings();
+  tMelvoro& controller = engine.Controller();
+  DownloadQueue& queue = engine.Queue();
 
   // Not found, running, done, to look up, typed searches: everything the walk must look at, and
   // a busy controller, so a tick starts nothing and can be repeated.

@@ -118,16 +118,17 @@ int main(int argc, char** argv) {
   melvoro::StartupSeams startup;
   startup.RunAuth = [](const std::filesystem::path&) { return std::string("remixsid=bench"); };
   startup.DesktopFolder = [&dir] { return dir.path(); };
-  melvoro::ui::TformMa window({ui, boxes, shell, dir.path(), startup, dir / "cookies"});
+  melvoro::Engine engine(melvoro::LoadConfiguration(dir.path(), boxes, startup), ui, boxes);
+  melvoro::ui::TformMa window(engine, {boxes, shell, dir / "cookies"});
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
 
   const Lateness idle = Measure([] { return false; }, idle_seconds * 1000);
 
   const std::string url = netsim.Url("/_netsim/blob?bytes=" + std::to_string(mib << 20));
-  for (int i = 1; i <= kTransfers; ++i) window.Queue().AddFoundSong(i, "bench " + std::to_string(i), url);
+  for (int i = 1; i <= kTransfers; ++i) engine.Queue().AddFoundSong(i, "bench " + std::to_string(i), url);
   window.timerFindListTimer();  // start them now rather than at the next second
-  const melvoro::DownloadList& list = window.Queue().List();
+  const melvoro::DownloadList& list = engine.Queue().List();
   const auto finished = [&] {
     for (int i = 0; i < list.Count(); ++i)
       if (list.Row(i).State == melvoro::kStateTransferring || list.Row(i).State == melvoro::kStateReady)

@@ -1,8 +1,8 @@
 #include "app/startup.h"
 
-#include "app/hosts_config.h"
-#include "app/ini_file.h"
 #include "core/cp1251.h"
+#include "core/hosts_config.h"
+#include "core/ini_file.h"
 #include "core/message_box.h"
 #include "core/os_path.h"
 #include "core/process.h"

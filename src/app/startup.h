@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "app/settings_table.h"
 #include "core/hosts.h"
+#include "core/settings_table.h"
 
 namespace melvoro {
 

@@ -48,7 +48,7 @@ int CommandGet(const Args& args) {
   auto config = ConsoleStartup();
   if (!config) return kExitNoSession;
   ConsoleSession session(std::move(*config));
-  DownloadQueue& queue = session.queue;
+  DownloadQueue& queue = session.engine.Queue();
   // A console has nobody to wait for: a look-up that keeps failing ends its row.
   queue.MaxLookupFailures = 3;
 

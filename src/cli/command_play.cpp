@@ -9,7 +9,7 @@
 #include "core/cp1251.h"
 #include "core/file_io.h"
 #include "core/text_helpers.h"
-#include "downloads/play_playlist.h"
+#include "playback/play_playlist.h"
 
 namespace melvoro::cli {
 
@@ -23,20 +23,20 @@ int CommandPlay(const Args& args) {
   if (!config) return kExitNoSession;
   ConsoleSession session(std::move(*config));
   bool shown = false;
-  session.results.OnShown = [&shown] { shown = true; };
-  session.controller.Search(Utf8ToCp1251(args[0]), [&session](std::vector<song> songs) {
-    session.results.ShowResults(std::move(songs));
+  session.engine.Results().OnShown = [&shown] { shown = true; };
+  session.engine.Controller().Search(Utf8ToCp1251(args[0]), [&session](std::vector<song> songs) {
+    session.engine.Results().ShowResults(std::move(songs));
   });
-  session.RunUntil([&] { return !session.controller.Busy(); });
+  session.RunUntil([&] { return !session.engine.Controller().Busy(); });
   if (!shown) return 1;
-  if (!session.results.Row(row).InUse) {
-    std::cerr << "error row " << row << " is empty: the search found " << session.results.InUseCount()
-              << " songs\n";
+  if (!session.engine.Results().Row(row).InUse) {
+    std::cerr << "error row " << row << " is empty: the search found "
+              << session.engine.Results().InUseCount() << " songs\n";
     return 1;
   }
   try {
-    const std::string text =
-        PlayPlaylistText(PlaylistRowsOf(session.results), row, session.controller.ListTitle);
+    const std::string text = PlayPlaylistText(PlaylistRowsOf(session.engine.Results()), row,
+                                              session.engine.Controller().ListTitle);
     std::cout << Cp1251ToUtf8(WritePlayPlaylist(text)) << std::endl;
   } catch (const FileError& e) {
     std::cerr << "error " << e.what() << std::endl;

@@ -21,7 +21,7 @@ int PrintSongs(const std::function<bool(ConsoleSession&, tMelvoro::ResultHandler
   ConsoleSession session(std::move(*config));
   std::optional<std::vector<song>> found;
   start(session, [&found](std::vector<song> songs) { found = std::move(songs); });
-  session.RunUntil([&] { return !session.controller.Busy(); });
+  session.RunUntil([&] { return !session.engine.Controller().Busy(); });
   if (!found) return 1;
   for (const song& s : *found)
     std::cout << OneLine(s.Name()) << '\t' << s.Duration << '\t' << OneLine(s.Link) << '\n';
@@ -38,7 +38,7 @@ int CommandSearch(const Args& args) {
   }
   const std::string query = Utf8ToCp1251(args[0]);
   return PrintSongs(
-      [&](ConsoleSession& s, tMelvoro::ResultHandler h) { return s.controller.Search(query, h); });
+      [&](ConsoleSession& s, tMelvoro::ResultHandler h) { return s.engine.Controller().Search(query, h); });
 }
 
 int CommandPage(const Args& args) {
@@ -48,7 +48,7 @@ int CommandPage(const Args& args) {
   }
   const std::string url = Utf8ToCp1251(args[0]);
   return PrintSongs(
-      [&](ConsoleSession& s, tMelvoro::ResultHandler h) { return s.controller.LoadPage(url, h); });
+      [&](ConsoleSession& s, tMelvoro::ResultHandler h) { return s.engine.Controller().LoadPage(url, h); });
 }
 
 }  // namespace melvoro::cli

@@ -11,17 +11,14 @@ void ErrorPrinter::Show(const std::string& /*caption*/, const std::string& text,
   std::cerr << "error " << Cp1251ToUtf8(text) << std::endl;
 }
 
-ConsoleSession::ConsoleSession(Configuration configuration)
-    : config(std::move(configuration)),
-      controller(RequestContext{loop, activity, boxes}, config.Settings, config.Hosts, log),
-      queue(RequestContext{loop, activity, boxes}, config.Settings, controller, results, log) {
-  log.OnAdded = [this] {
-    const LogEntry& entry = log.At(0);
+ConsoleSession::ConsoleSession(Configuration configuration) : engine(std::move(configuration), loop, boxes) {
+  engine.Log().OnAdded = [this] {
+    const LogEntry& entry = engine.Log().At(0);
     std::cerr << "log " << entry.Icon << ' ' << Cp1251ToUtf8(entry.Description) << std::endl;
   };
 }
 
-ConsoleSession::~ConsoleSession() { loop.Shutdown(); }
+ConsoleSession::~ConsoleSession() { engine.Shutdown(); }
 
 bool ConsoleSession::RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
   return loop.RunUntil(done, timeout);

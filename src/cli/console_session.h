@@ -1,20 +1,14 @@
-// What the search and download commands run on: the start-up's configuration, the controller,
-// the result rows and the download queue on a console UI thread. Message boxes and log entries
-// go to standard error.
+// What the search and download commands run on: the engine on a console UI thread. Message boxes and log
+// entries go to standard error.
 #pragma once
 
 #include <chrono>
 #include <functional>
 #include <string>
 
-#include "app/program_log.h"
-#include "app/startup.h"
-#include "core/activity_indicator.h"
+#include "app/engine.h"
 #include "core/event_loop.h"
 #include "core/message_box.h"
-#include "downloads/download_queue.h"
-#include "search/melvoro_controller.h"
-#include "search/result_rows.h"
 
 namespace melvoro::cli {
 
@@ -38,14 +32,9 @@ class ConsoleSession {
   bool RunUntil(const std::function<bool()>& done,
                 std::chrono::milliseconds timeout = std::chrono::hours(24 * 365));
 
-  Configuration config;
   EventLoop loop;
-  ActivityIndicator activity;
   ErrorPrinter boxes;
-  ProgramLog log;
-  tMelvoro controller;
-  ResultRows results;
-  DownloadQueue queue;
+  Engine engine;
 };
 
 }  // namespace melvoro::cli

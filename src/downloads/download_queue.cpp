@@ -5,11 +5,11 @@
 #include <cerrno>
 #include <stdexcept>
 
-#include "app/program_log.h"
-#include "app/settings_table.h"
 #include "core/file_io.h"
 #include "core/message_box.h"
 #include "core/os_path.h"
+#include "core/program_log.h"
+#include "core/settings_table.h"
 #include "core/text_helpers.h"
 #include "core/texts.h"
 #include "downloads/album_playlist.h"

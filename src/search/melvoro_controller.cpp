@@ -1,8 +1,8 @@
 #include "search/melvoro_controller.h"
 
-#include "app/program_log.h"
-#include "app/settings_table.h"
 #include "core/message_box.h"
+#include "core/program_log.h"
+#include "core/settings_table.h"
 #include "core/text_helpers.h"
 #include "core/texts.h"
 

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/program_log.h"
+#include "core/program_log.h"
 #include "core/texts.h"
 #include "ui/qt_text.h"
 #include "ui/window_frame.h"

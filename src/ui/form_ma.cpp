@@ -12,7 +12,7 @@
 #include "core/shell.h"
 #include "core/texts.h"
 #include "core/ui_thread.h"
-#include "downloads/shell_open.h"
+#include "playback/shell_open.h"
 #include "ui/activity_indicator_widget.h"
 #include "ui/download_list_model.h"
 #include "ui/download_list_view.h"
@@ -30,14 +30,11 @@ constexpr int kSplitterWidth = 4;
 
 }  // namespace
 
-TformMa::TformMa(const MainWindowSeams& seams, QWidget* parent)
+TformMa::TformMa(Engine& engine, const MainWindowSeams& seams, QWidget* parent)
     : QWidget(parent),
+      engine_(engine),
       seams_(seams),
-      config_(LoadConfiguration(seams_.app_folder, seams_.boxes, seams_.startup)),
-      controller_(RequestContext{seams_.ui, activity_, seams_.boxes}, config_.Settings, config_.Hosts, log_),
-      queue_(RequestContext{seams_.ui, activity_, seams_.boxes}, config_.Settings, controller_, results_,
-             log_),
-      model_(std::make_unique<DownloadListModel>(queue_.List())) {
+      model_(std::make_unique<DownloadListModel>(engine_.Queue().List())) {
   setObjectName("TformMa");
   setWindowTitle(ToQString(texts::kMainCaption));
   setMinimumSize(kClientWidth, kClientHeight);
@@ -49,12 +46,14 @@ TformMa::TformMa(const MainWindowSeams& seams, QWidget* parent)
   BuildWidgets();
   FormResize();
 
-  results_.OnShown = [this] { ResultsLaidOut(); };
-  results_.OnRowChanged = [this](int n) { Frame11()->UpdateRow(n); };
-  queue_.OnSearchStarted = [this] { Frame11()->hide(); };
-  controller_.OnPageFailed = [this] { Frame11()->show(); };
+  engine_.Results().OnShown = [this] { ResultsLaidOut(); };
+  engine_.Results().OnRowChanged = [this](int n) { Frame11()->UpdateRow(n); };
+  engine_.Queue().OnSearchStarted = [this] { Frame11()->hide(); };
+  engine_.Controller().OnPageFailed = [this] { Frame11()->show(); };
   // The desktop may find no program for a song or a playlist only after a moment.
-  seams_.shell.OnOpenFailed = [this](const std::string& target) { LogShellOpenFailure(log_, target); };
+  seams_.shell.OnOpenFailed = [this](const std::string& target) {
+    LogShellOpenFailure(engine_.Log(), target);
+  };
 
   // The wheel rule must see wheel events before the control under the pointer does.
   // The search box's keys and focus come through the same filter.
@@ -71,11 +70,11 @@ TformMa::~TformMa() {
   qApp->removeEventFilter(this);
   // Running transfers are aborted and waited for while everything they report to still exists;
   // each removes its part file, so no partial song is left under its name.
-  seams_.ui.Shutdown();
-  results_.OnShown = nullptr;
-  results_.OnRowChanged = nullptr;
-  queue_.OnSearchStarted = nullptr;
-  controller_.OnPageFailed = nullptr;
+  engine_.Shutdown();
+  engine_.Results().OnShown = nullptr;
+  engine_.Results().OnRowChanged = nullptr;
+  engine_.Queue().OnSearchStarted = nullptr;
+  engine_.Controller().OnPageFailed = nullptr;
   seams_.shell.OnOpenFailed = nullptr;
   // The widgets read the engine members, which go before QWidget's destructor would free them.
   qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
@@ -98,8 +97,8 @@ void TformMa::BuildWidgets() {
 
   page_control_ = new QTabWidget(splitter_);
   page_control_->setObjectName("PageControl1");
-  const std::string site(HostWithoutPort(config_.Hosts.Network));
-  singles_ = new SinglesPage(results_, ToQString(texts::kWelcomePrefix.str() + site));
+  const std::string site(HostWithoutPort(engine_.HostsTable().Network));
+  singles_ = new SinglesPage(engine_.Results(), ToQString(texts::kWelcomePrefix.str() + site));
   page_control_->addTab(singles_, ToQString(texts::kTabSingles));
   page_control_->setTabToolTip(0, ToQString(texts::kTabSinglesHintPrefix.str() + site));
   album_page_ = new QWidget;
@@ -159,7 +158,7 @@ void TformMa::BuildTopPanel() {
     button->setFocusPolicy(Qt::NoFocus);
     row->addWidget(button);
   }
-  indicator_ = new ActivityIndicatorWidget(activity_, top_panel_);
+  indicator_ = new ActivityIndicatorWidget(engine_.Activity(), top_panel_);
   indicator_->setObjectName("imgLoading");
   row->addSpacing(6);
   row->addWidget(indicator_, 0, Qt::AlignVCenter);
@@ -198,8 +197,8 @@ void TformMa::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   // Each activation runs the indicator once, so its idle picture exists from the first.
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-    activity_.ActivityBegin();
-    activity_.ActivityEnd();
+    engine_.Activity().ActivityBegin();
+    engine_.Activity().ActivityEnd();
   }
 }
 

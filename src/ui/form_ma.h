@@ -1,7 +1,7 @@
 // TformMa, the main window: the tab set with the search page, the download list under a
 // splitter, the top bar with the settings and log-out buttons and the activity indicator.
-// Its creation loads the configuration and builds the engine behind it; its handlers only
-// forward to that engine and show what it holds.
+// It shows an engine built before it and taken by reference; its handlers only forward to that
+// engine and show what it holds.
 #pragma once
 
 #include <QTimer>
@@ -11,12 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "app/program_log.h"
-#include "app/startup.h"
-#include "core/activity_indicator.h"
-#include "downloads/download_queue.h"
-#include "search/melvoro_controller.h"
-#include "search/result_rows.h"
+#include "app/engine.h"
 #include "ui/window_frame.h"
 
 class QScrollArea;
@@ -27,7 +22,6 @@ class QToolButton;
 namespace melvoro {
 class MessageBoxes;
 class Shell;
-class UiThread;
 }  // namespace melvoro
 
 namespace melvoro::ui {
@@ -40,11 +34,8 @@ class TFrame1;
 
 // What the main window asks of the system; main() gives the real ones, tests their own.
 struct MainWindowSeams {
-  UiThread& ui;  // must outlive the window; the window shuts it down when it goes
   MessageBoxes& boxes;
   Shell& shell;
-  std::filesystem::path app_folder;  // where config.ini and auth lie
-  StartupSeams startup = SystemStartupSeams();
   std::filesystem::path cookie_folder;  // where the log-out deletes saved sessions
 };
 
@@ -59,12 +50,10 @@ class TformMa final : public QWidget {
   static constexpr int kFrameHeight = kWindowFrameHeight;
   static constexpr int kTickMs = 1000;
 
-  explicit TformMa(const MainWindowSeams& seams, QWidget* parent = nullptr);
-  // Stops every transfer first: no worker may report to a part that is already gone.
+  // engine must outlive the window.
+  TformMa(Engine& engine, const MainWindowSeams& seams, QWidget* parent = nullptr);
+  // Stops the engine's transfers first: no worker may report to a widget that is already gone.
   ~TformMa() override;
-
-  // No session cookie: the program must end without showing anything.
-  bool MustEnd() const { return config_.MustEnd; }
 
   // Windows created after this one that its buttons open.
   void SetSettingsWindow(QWidget* window) { settings_window_ = window; }
@@ -100,16 +89,8 @@ class TformMa final : public QWidget {
   // The window's outer size, which the layout rules are written in.
   QSize OuterSize() const { return size() + QSize(kFrameWidth, kFrameHeight); }
 
-  // The engine, for the windows created after this one and for tests.
-  TArray& Settings() { return config_.Settings; }
-  const Hosts& HostsTable() const { return config_.Hosts; }
-  ProgramLog& Log() { return log_; }
-  ResultRows& Results() { return results_; }
-  DownloadQueue& Queue() { return queue_; }
-  tMelvoro& Controller() { return controller_; }
-  ActivityIndicator& Activity() { return activity_; }
-  // What request workers of other windows report to.
-  RequestContext Requests() { return RequestContext{seams_.ui, activity_, seams_.boxes}; }
+  // The engine the window shows, for tests.
+  Engine& engine() { return engine_; }
 
   QTabWidget* PageControl1() const { return page_control_; }
   SinglesPage* TabSheet1() const { return singles_; }
@@ -139,13 +120,8 @@ class TformMa final : public QWidget {
   void ShowError(const std::string& caption, const std::string& text);
   const DownloadRow* RowForMenu(int row) const;
 
+  Engine& engine_;
   MainWindowSeams seams_;
-  ActivityIndicator activity_;
-  Configuration config_;
-  ProgramLog log_;
-  tMelvoro controller_;
-  ResultRows results_;
-  DownloadQueue queue_;
   std::unique_ptr<DownloadListModel> model_;
   bool results_shown_ = false;
   bool in_tick_ = false;

@@ -9,9 +9,9 @@
 #include "core/shell.h"
 #include "core/texts.h"
 #include "downloads/file_naming.h"
-#include "downloads/log_out.h"
-#include "downloads/play_playlist.h"
-#include "downloads/shell_open.h"
+#include "playback/play_playlist.h"
+#include "playback/shell_open.h"
+#include "session/log_out.h"
 #include "ui/form_ma.h"
 #include "ui/qt_text.h"
 #include "ui/singles_page.h"
@@ -36,20 +36,21 @@ void TformMa::Button1Click() {
   SwitchToResultsLayout();
   const std::string query = FromQString(singles_->searchrequest->text());
   // Adding a search runs a tick at once: it gets the same guard as the timer's ticks.
-  RunGuarded([&] { queue_.AddSearch(query); });
+  RunGuarded([&] { engine_.Queue().AddSearch(query); });
 }
 
 void TformMa::BitBtn1Click() { ShowWindow(charts_window_); }
 
 void TformMa::eventClick(int n) {
   // Queue refuses a row that is not fresh: a row is queued once per result.
-  if (results_.Queue(n)) queue_.AddFoundSong(n, results_.NameText(n), results_.Row(n).Song.Link);
+  ResultRows& results = engine_.Results();
+  if (results.Queue(n)) engine_.Queue().AddFoundSong(n, results.NameText(n), results.Row(n).Song.Link);
 }
 
 void TformMa::eventImgClick(int n) {
   try {
-    const std::string path =
-        WritePlayPlaylist(PlayPlaylistText(PlaylistRowsOf(results_), n, controller_.ListTitle));
+    const std::string path = WritePlayPlaylist(
+        PlayPlaylistText(PlaylistRowsOf(engine_.Results()), n, engine_.Controller().ListTitle));
     // Whether a player took it is the desktop's business; nothing is reported either way.
     seams_.shell.Open(path);
   } catch (const std::exception& error) {
@@ -58,7 +59,7 @@ void TformMa::eventImgClick(int n) {
 }
 
 void TformMa::timerFindListTimer() {
-  RunGuarded([this] { queue_.Tick(); });
+  RunGuarded([this] { engine_.Queue().Tick(); });
 }
 
 void TformMa::RunGuarded(const std::function<void()>& step) {
@@ -82,7 +83,8 @@ void TformMa::RunGuarded(const std::function<void()>& step) {
 }
 
 void TformMa::N2Click(int row) {
-  if (const DownloadRow* item = RowForMenu(row)) ShellOpen(seams_.shell, log_, item->SubItem(kColumnPath));
+  if (const DownloadRow* item = RowForMenu(row))
+    ShellOpen(seams_.shell, engine_.Log(), item->SubItem(kColumnPath));
 }
 
 void TformMa::N3Click(int row) {
@@ -91,14 +93,14 @@ void TformMa::N3Click(int row) {
 }
 
 void TformMa::RetryClick(int row) {
-  if (RowForMenu(row) != nullptr) queue_.Retry(row);
+  if (RowForMenu(row) != nullptr) engine_.Queue().Retry(row);
 }
 
 void TformMa::SpeedButton1Click() { ShowWindow(settings_window_); }
 
 void TformMa::SpeedButton4Click() {
   try {
-    LogOut(seams_.cookie_folder, config_.Hosts);
+    LogOut(seams_.cookie_folder, engine_.HostsTable());
   } catch (const std::exception& error) {
     // The user must know the session may still be saved; the program ends all the same.
     ShowError(texts::kConfigErrorCaption.str(), ErrorText(error));
@@ -107,7 +109,7 @@ void TformMa::SpeedButton4Click() {
 }
 
 const DownloadRow* TformMa::RowForMenu(int row) const {
-  return row >= 0 && row < queue_.List().Count() ? &queue_.List().Row(row) : nullptr;
+  return row >= 0 && row < engine_.Queue().List().Count() ? &engine_.Queue().List().Row(row) : nullptr;
 }
 
 void TformMa::ShowError(const std::string& caption, const std::string& text) {

@@ -122,7 +122,7 @@ void TformMa::SwitchToResultsLayout() {
 void TformMa::ResultsLaidOut() {
   TFrame1* frame = Frame11();
   frame->ShowRows();
-  singles_->ShowNothingFound(results_.NothingFound());
+  singles_->ShowNothingFound(engine_.Results().NothingFound());
   frame->show();
   FormResize();
 }

@@ -9,13 +9,13 @@
 #include <QShowEvent>
 #include <QToolButton>
 
-#include "app/program_log.h"
-#include "app/settings_form_logic.h"
-#include "app/settings_table.h"
 #include "core/message_box.h"
 #include "core/os_path.h"
+#include "core/program_log.h"
+#include "core/settings_table.h"
 #include "core/texts.h"
 #include "core/user_folders.h"
+#include "settings/settings_form_logic.h"
 #include "ui/help_hint.h"
 #include "ui/qt_text.h"
 #include "ui/settings_controls.h"

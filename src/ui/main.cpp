@@ -4,9 +4,11 @@
 #include <QStandardPaths>
 #include <csignal>
 
+#include "app/engine.h"
+#include "app/startup.h"
 #include "core/texts.h"
 #include "core/user_folders.h"
-#include "downloads/log_out.h"
+#include "session/cookie_folder.h"
 #include "ui/form_log.h"
 #include "ui/form_ma.h"
 #include "ui/form_settings.h"
@@ -33,21 +35,23 @@ int main(int argc, char** argv) {
   // The main window ends the program, not the last window to close.
   QApplication::setQuitOnLastWindowClosed(false);
 
-  // Declared before the windows, so it outlives them; each window that runs requests shuts
-  // it down before its own parts go.
+  // Declared before the engine and the windows, so it outlives them.
   melvoro::ui::QtUiThread ui;
   melvoro::ui::QtMessageBoxes boxes;
   // xdg-open tells whether the desktop has a program for a file; without it Qt tries its own way.
   melvoro::ui::QtShell shell({}, QStandardPaths::findExecutable(QStringLiteral("xdg-open")));
 
-  melvoro::ui::TformMa main_window({ui, boxes, shell, melvoro::ExecutableFolder(),
-                                    melvoro::SystemStartupSeams(), melvoro::CookieFolder()});
-  melvoro::ui::TformLog log_window(main_window.Log());
-  melvoro::ui::TformSettings settings_window(main_window.Settings(), melvoro::ExecutableFolder(),
-                                             main_window.HostsTable(), main_window.Requests(),
-                                             main_window.Log(), &main_window, &log_window);
+  melvoro::Configuration config = melvoro::LoadConfiguration(melvoro::ExecutableFolder(), boxes);
+  if (config.MustEnd) return kExitNoSession;
+  // Declared after the seams it reports to and before the windows that show it.
+  melvoro::Engine engine(std::move(config), ui, boxes);
+
+  melvoro::ui::TformMa main_window(engine, {boxes, shell, melvoro::CookieFolder()});
+  melvoro::ui::TformLog log_window(engine.Log());
+  melvoro::ui::TformSettings settings_window(engine.Settings(), melvoro::ExecutableFolder(),
+                                             engine.HostsTable(), engine.Requests(), engine.Log(),
+                                             &main_window, &log_window);
   main_window.SetSettingsWindow(&settings_window);
-  if (main_window.MustEnd()) return kExitNoSession;
 
   QObject::connect(&main_window, &melvoro::ui::TformMa::Closed, &app, &QApplication::quit,
                    Qt::QueuedConnection);

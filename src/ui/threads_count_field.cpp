@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
-#include "app/settings_form_logic.h"
+#include "settings/settings_form_logic.h"
 #include "ui/qt_text.h"
 
 namespace melvoro::ui {

@@ -6,8 +6,8 @@
 #include <map>
 #include <optional>
 
-#include "app/hosts_config.h"
 #include "core/cp1251.h"
+#include "core/hosts_config.h"
 #include "core/message_box.h"
 #include "core/os_path.h"
 #include "core/texts.h"

@@ -1,4 +1,4 @@
-// A download queue with its controller and result rows on a test UI thread. Workers started
+// The engine (a download queue with its controller and result rows) on a test UI thread. Workers started
 // by a tick wait for the UI thread before they touch the network, so a test that never runs
 // the loop sees exactly what the tick did; the loop's shutdown sends them away unheard.
 #pragma once
@@ -8,12 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "app/program_log.h"
-#include "app/settings_table.h"
+#include "app/engine.h"
 #include "core/activity_indicator.h"
 #include "core/event_loop.h"
 #include "core/hosts.h"
 #include "core/message_box.h"
+#include "core/program_log.h"
+#include "core/settings_table.h"
 #include "downloads/download_queue.h"
 #include "search/melvoro_controller.h"
 #include "search/result_rows.h"
@@ -24,13 +25,8 @@ namespace melvoro::test {
 
 class QueueFixture : public ::testing::Test {
  protected:
-  QueueFixture() {
-    hosts.Network = "127.0.0.1:1";  // nothing listens: a request that gets out fails at once
-    settings.Set("cookie", "remixsid=1");
-    settings.Set("ThreadsCount", "5");
-    settings.Set("UploadDir", dir.path().string() + "/");
-  }
-  ~QueueFixture() override { loop.Shutdown(); }
+  // By default nothing listens at the network host: a request that gets out fails at once.
+  explicit QueueFixture(const Hosts& network = DeadHosts()) : engine(Configure(network, dir), loop, boxes) {}
 
   std::vector<int> States() const {
     std::vector<int> states;
@@ -42,17 +38,30 @@ class QueueFixture : public ::testing::Test {
   }
   std::string LogDescription(std::size_t newest_first) const { return log.At(newest_first).Description; }
 
+  static Hosts DeadHosts() {
+    Hosts hosts;
+    hosts.Network = "127.0.0.1:1";
+    return hosts;
+  }
+  static Configuration Configure(const Hosts& hosts, const TempDir& folder) {
+    Configuration config;
+    config.Hosts = hosts;
+    config.Settings.Set("cookie", "remixsid=1");
+    config.Settings.Set("ThreadsCount", "5");
+    config.Settings.Set("UploadDir", folder.path().string() + "/");
+    return config;
+  }
+
   EventLoop loop;
-  ActivityIndicator activity;
   RecordingBoxes boxes;
-  TArray settings;
-  Hosts hosts;
-  ProgramLog log;
-  RequestContext context{loop, activity, boxes};
-  tMelvoro controller{context, settings, hosts, log};
-  ResultRows results;
-  DownloadQueue queue{context, settings, controller, results, log};
   TempDir dir;
+  Engine engine;
+  TArray& settings = engine.Settings();
+  ProgramLog& log = engine.Log();
+  RequestContext context = engine.Requests();
+  tMelvoro& controller = engine.Controller();
+  ResultRows& results = engine.Results();
+  DownloadQueue& queue = engine.Queue();
 };
 
 }  // namespace melvoro::test

@@ -8,10 +8,14 @@
 namespace melvoro::test {
 namespace {
 
-class QueueNetsim : public QueueFixture {
+// Started before the fixture's engine, which is pointed at it.
+struct NetsimFirst {
+  NetsimProcess netsim;
+};
+
+class QueueNetsim : protected NetsimFirst, public QueueFixture {
  protected:
-  QueueNetsim() {
-    hosts = netsim.HostsTable();
+  QueueNetsim() : QueueFixture(netsim.HostsTable()) {
     results.OnShown = [this] { ++shown; };
   }
   // Runs the loop until every row has ended and every worker is gone.
@@ -26,7 +30,6 @@ class QueueNetsim : public QueueFixture {
         std::chrono::seconds(30));
   }
 
-  NetsimProcess netsim;
   int shown = 0;
 };
 

@@ -1,12 +1,12 @@
 // The controller against netsim: what a search sends, one request at a time, look-ups.
 #include <gtest/gtest.h>
 
-#include "app/program_log.h"
-#include "app/settings_table.h"
 #include "core/activity_indicator.h"
 #include "core/cp1251.h"
 #include "core/event_loop.h"
 #include "core/message_box.h"
+#include "core/program_log.h"
+#include "core/settings_table.h"
 #include "search/melvoro_controller.h"
 #include "support/netsim_process.h"
 #include "support/recording_boxes.h"

@@ -1,11 +1,11 @@
 // Cutting pages into songs: which pattern, which groups, and what a malformed row costs.
 #include <gtest/gtest.h>
 
-#include "app/program_log.h"
-#include "app/settings_table.h"
 #include "core/activity_indicator.h"
 #include "core/console_message_boxes.h"
 #include "core/event_loop.h"
+#include "core/program_log.h"
+#include "core/settings_table.h"
 #include "search/melvoro_controller.h"
 
 namespace melvoro {

@@ -6,8 +6,8 @@
 #include <QSplitter>
 #include <QTreeWidget>
 
-#include "app/program_log.h"
 #include "core/cp1251.h"
+#include "core/program_log.h"
 #include "placement_sandbox.h"
 #include "ui/form_log.h"
 

@@ -34,7 +34,7 @@ TEST_F(MainWindowTest, AClickedRowIsQueuedOnceDownloadedUnderItsNameAndTurnsGree
   EXPECT_EQ(window_->Frame11()->Background(n)->Fill(), QColor(255, 255, 127));
   EXPECT_EQ(window_->Frame11()->NameLabel(n)->cursor().shape(), Qt::ArrowCursor);
 
-  const DownloadList& list = window_->Queue().List();
+  const DownloadList& list = engine_->Queue().List();
   ASSERT_EQ(list.Count(), 2);  // the search and the one song
   EXPECT_EQ(list.Row(1).Caption, std::to_string(n));
   EXPECT_EQ(list.Row(1).SubItem(kColumnName), kSong);
@@ -98,7 +98,7 @@ TEST_F(MainWindowTest, TheMenuAppearsOnlyForStartedRowsAndShowsTheFileInItsFolde
   view->N2()->trigger();
   // The stored path has the doubled separator of a folder ending in one; the file manager
   // gets it collapsed, the player the path as stored.
-  const std::string stored = window_->Queue().List().Row(1).SubItem(kColumnPath);
+  const std::string stored = engine_->Queue().List().Row(1).SubItem(kColumnPath);
   EXPECT_NE(stored.find("//"), std::string::npos);
   EXPECT_EQ(shell_.shown_in_folder, std::vector<std::string>{(downloads_ / kFile).string()});
   EXPECT_EQ(shell_.opened, std::vector<std::string>{stored});
@@ -108,8 +108,8 @@ TEST_F(MainWindowTest, ADesktopThatFindsNoProgramLaterIsLogged) {
   Open();
   ASSERT_TRUE(shell_.OnOpenFailed);
   shell_.OnOpenFailed("/music/a.mp3");
-  EXPECT_EQ(Cp1251ToUtf8(window_->Log().At(0).Description), "Ошибка при открытие браузера");
-  EXPECT_NE(window_->Log().At(0).Details.find("/music/a.mp3"), std::string::npos);
+  EXPECT_EQ(Cp1251ToUtf8(engine_->Log().At(0).Description), "Ошибка при открытие браузера");
+  EXPECT_NE(engine_->Log().At(0).Details.find("/music/a.mp3"), std::string::npos);
   window_.reset();
   EXPECT_FALSE(shell_.OnOpenFailed);  // the window is gone: nothing may call into it
 }

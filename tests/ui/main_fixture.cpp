@@ -26,15 +26,20 @@ MainWindowTest::MainWindowTest() : downloads_(dir_ / "downloads"), cookies_(dir_
                                      << "\n\n[Melvoro]\nUploadDir=" << downloads_.string() << "/\n";
 }
 
-MainWindowTest::~MainWindowTest() { window_.reset(); }
+MainWindowTest::~MainWindowTest() {
+  window_.reset();
+  engine_.reset();
+}
 
-void MainWindowTest::Open(const std::string& auth_output) {
+void MainWindowTest::Open() {
   StartupSeams startup;
-  startup.RunAuth = [auth_output](const std::filesystem::path&) { return auth_output; };
+  startup.RunAuth = [](const std::filesystem::path&) { return std::string("remixsid=0123456789abcdef\n"); };
   startup.DesktopFolder = [this] { return dir_.path(); };
-  window_ = std::make_unique<ui::TformMa>(
-      ui::MainWindowSeams{ui_, boxes_, shell_, dir_.path(), std::move(startup), cookies_});
-  ResultRows& results = window_->Results();
+  window_.reset();
+  engine_.reset();
+  engine_ = std::make_unique<Engine>(LoadConfiguration(dir_.path(), boxes_, startup), ui_, boxes_);
+  window_ = std::make_unique<ui::TformMa>(*engine_, ui::MainWindowSeams{boxes_, shell_, cookies_});
+  ResultRows& results = engine_->Results();
   results.OnShown = [this, laid_out = results.OnShown] {
     laid_out();
     ++lists_shown_;
@@ -60,7 +65,7 @@ void MainWindowTest::SearchAndWait(const std::string& utf8_query) {
 int MainWindowTest::RowNamed(const std::string& utf8_name) const {
   const std::string name = Utf8ToCp1251(utf8_name);
   for (int n = 1; n <= ResultRows::kRowCount; ++n)
-    if (window_->Results().NameText(n) == name) return n;
+    if (engine_->Results().NameText(n) == name) return n;
   ADD_FAILURE() << "no result row named " << utf8_name;
   return 1;
 }
@@ -73,7 +78,7 @@ void MainWindowTest::ArmMp3Fault(const std::string& kind) { ArmFault("/u", kind)
 
 void MainWindowTest::ArmFault(const std::string& path, const std::string& kind) {
   // netsim's control routes answer on any host; the request goes through the window's worker.
-  auto worker = std::make_unique<TGethttp>(window_->Requests());
+  auto worker = std::make_unique<TGethttp>(engine_->Requests());
   worker->Url =
       netsim_.Url(kind.empty() ? "/_netsim/disarm" : "/_netsim/arm?path=" + path + "&fault=" + kind);
   bool ended = false;
@@ -94,7 +99,7 @@ std::vector<std::string> MainWindowTest::Downloads() const {
 }
 
 bool MainWindowTest::WaitForState(int index, int state, int timeout_ms) const {
-  const DownloadList& list = window_->Queue().List();
+  const DownloadList& list = engine_->Queue().List();
   return WaitUntil([&] { return index < list.Count() && list.Row(index).State == state; }, timeout_ms);
 }
 

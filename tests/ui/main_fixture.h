@@ -47,8 +47,8 @@ class MainWindowTest : public ::testing::Test {
   MainWindowTest();
   ~MainWindowTest() override;
 
-  // Creates and shows the window; auth_output is what the fake utility prints.
-  void Open(const std::string& auth_output = "remixsid=0123456789abcdef\n");
+  // Builds the engine from config.ini, then creates and shows the window.
+  void Open();
 
   // Types text into the search box (replacing what is there) and presses Enter.
   void Search(const std::string& utf8_query, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
@@ -77,6 +77,7 @@ class MainWindowTest : public ::testing::Test {
   ui::QtUiThread ui_;
   MainWindowBoxes boxes_;
   MainWindowShell shell_;
+  std::unique_ptr<Engine> engine_;
   std::unique_ptr<ui::TformMa> window_;
   int lists_shown_ = 0;  // result lists laid out since Open
 };

@@ -55,7 +55,8 @@ int main(int argc, char** argv) {
   melvoro::StartupSeams startup;
   startup.RunAuth = [](const std::filesystem::path&) { return std::string("remixsid=screenshot"); };
   startup.DesktopFolder = [&dir] { return dir.path(); };
-  melvoro::ui::TformMa window({ui, boxes, shell, dir.path(), startup, dir / "cookies"});
+  melvoro::Engine engine(melvoro::LoadConfiguration(dir.path(), boxes, startup), ui, boxes);
+  melvoro::ui::TformMa window(engine, {boxes, shell, dir / "cookies"});
   window.show();
   if (!QTest::qWaitForWindowExposed(&window) || !Save(window, out + "/main-intro.png")) return 1;
 
@@ -64,11 +65,11 @@ int main(int argc, char** argv) {
   melvoro::ui::TFrame1* frame = window.Frame11();
   if (!melvoro::test::WaitUntil([&] { return frame->NameLabel(1)->isVisible(); })) return 1;
   // The first song comes slowly, so one row shows a download under way.
-  melvoro::ResultRows& results = window.Results();
+  melvoro::ResultRows& results = engine.Results();
   results.Queue(1);
-  window.Queue().AddFoundSong(1, results.NameText(1), results.Row(1).Song.Link + "?netsim_rate=300000");
+  engine.Queue().AddFoundSong(1, results.NameText(1), results.Row(1).Song.Link + "?netsim_rate=300000");
   for (int n : {2, 4}) window.eventClick(n);
-  const melvoro::DownloadList& list = window.Queue().List();
+  const melvoro::DownloadList& list = engine.Queue().List();
   melvoro::test::WaitUntil([&] {
     return list.Count() == 4 && list.Row(2).State == melvoro::kStateDone &&
            list.Row(3).State == melvoro::kStateDone;

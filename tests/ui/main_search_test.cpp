@@ -29,7 +29,7 @@ TEST_F(MainWindowTest, EnterSendsTheSearchAndFillsTheRows) {
   SearchAndWait("Glass Otters");
 
   // The search went out as a row of the work list and as a request for the page.
-  const DownloadList& list = window_->Queue().List();
+  const DownloadList& list = engine_->Queue().List();
   ASSERT_EQ(list.Count(), 1);
   EXPECT_EQ(list.Row(0).SubItem(kColumnName), "Glass Otters");
   EXPECT_EQ(list.Row(0).State, kStateDone);
@@ -71,7 +71,7 @@ TEST_F(MainWindowTest, CtrlEnterOpensTheChartsInsteadOfSearching) {
   Search("Glass Otters", Qt::ControlModifier);
   QTest::qWait(50);
   EXPECT_TRUE(charts.isVisible());
-  EXPECT_EQ(window_->Queue().List().Count(), 0);
+  EXPECT_EQ(engine_->Queue().List().Count(), 0);
   EXPECT_FALSE(window_->ResultsShown());
   EXPECT_TRUE(window_->TabSheet1()->copyright->isVisible());
 }
@@ -97,7 +97,7 @@ TEST_F(MainWindowTest, AFailedSearchShowsItsBoxAndGivesTheRowsBack) {
   SearchAndWait("Glass Otters");
   ArmFault("/gsearch.php", "500");
   Search("Lumen Drive");
-  ASSERT_TRUE(WaitUntil([&] { return !boxes_.shown.empty() && !window_->Controller().Busy(); }));
+  ASSERT_TRUE(WaitUntil([&] { return !boxes_.shown.empty() && !engine_->Controller().Busy(); }));
   EXPECT_EQ(Cp1251ToUtf8(boxes_.shown.at(0)), "Произошла ошибка: Неверный ответ сервера - 500");
   // The rows the search hid while it waited are back as they were.
   EXPECT_TRUE(window_->Frame11()->isVisible());

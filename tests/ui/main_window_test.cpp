@@ -39,13 +39,6 @@ TEST(MainProgramTest, ATerminateRequestClosesTheWindowAndEndsCleanly) {
   EXPECT_NE(saved.find("main\\Width"), std::string::npos) << saved;
 }
 
-TEST_F(MainWindowTest, ASessionThatIsNotOneEndsTheProgram) {
-  Open("REMIXSID=upper-case-only\n");
-  EXPECT_TRUE(window_->MustEnd());
-  Open();
-  EXPECT_FALSE(window_->MustEnd());
-}
-
 TEST_F(MainWindowTest, TheTopBarOpensTheSettingsAndLogsOut) {
   Open();
   QWidget settings;

@@ -5,11 +5,11 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/program_log.h"
-#include "app/settings_table.h"
 #include "core/activity_indicator.h"
 #include "core/hosts.h"
+#include "core/program_log.h"
 #include "core/request_harness.h"
+#include "core/settings_table.h"
 #include "placement_sandbox.h"
 #include "support/temp_dir.h"
 #include "ui/form_settings.h"

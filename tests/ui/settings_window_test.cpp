@@ -10,8 +10,8 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "app/ini_file.h"
 #include "core/cp1251.h"
+#include "core/ini_file.h"
 #include "seam_wait.h"
 #include "settings_window_fixture.h"
 #include "ui/help_hint.h"

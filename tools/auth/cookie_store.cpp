@@ -8,6 +8,7 @@
 
 #include "core/file_io.h"
 #include "core/os_path.h"
+#include "session/cookie_folder.h"
 
 namespace melvoro::auth {
 
@@ -27,14 +28,10 @@ void MakeFolders(const std::filesystem::path& folder) {
 }  // namespace
 
 CookieStore::CookieStore(std::filesystem::path data_folder, std::string_view network_host)
-    : folder_(data_folder / "melvoro" / "cookies") {
+    : folder_(CookieFolderIn(data_folder)) {
   // Never a folder relative to wherever auth happens to run.
   if (!data_folder.is_absolute()) throw std::runtime_error("no user data folder: HOME is not set");
-  std::string name(network_host);
-  // A host never names another folder: a "/" from config.ini goes the way of ":".
-  for (char& c : name)
-    if (c == ':' || c == '/' || c == '\0') c = '_';
-  file_ = folder_ / ToOsPath(name + ".cookie");
+  file_ = folder_ / CookieFileName(network_host);
 }
 
 std::optional<std::string> CookieStore::Load() const {

@@ -14,7 +14,7 @@ class CookieStore {
   // network_host is the Network entry of the hosts table (Windows-1251, may carry ":port").
   CookieStore(std::filesystem::path data_folder, std::string_view network_host);
 
-  // <data>/melvoro/cookies/<host>.cookie, ":" in the host written as "_", so the program's
+  // <data>/melvoro/cookies/<host>.cookie (session/cookie_folder), so the program's
   // log-out finds it by the host's word.
   const std::filesystem::path& File() const { return file_; }
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/hosts_config.h"
-#include "app/ini_file.h"
 #include "cookie_store.h"
 #include "core/cp1251.h"
+#include "core/hosts_config.h"
+#include "core/ini_file.h"
 #include "core/texts.h"
 #include "core/user_folders.h"
 #include "dialog_login.h"

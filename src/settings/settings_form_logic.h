@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/ini_file.h"
-#include "app/settings_table.h"
 #include "core/gethttp.h"
 #include "core/hosts.h"
+#include "core/ini_file.h"
+#include "core/settings_table.h"
 
 namespace melvoro {
 

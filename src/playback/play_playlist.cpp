@@ -1,4 +1,4 @@
-#include "downloads/play_playlist.h"
+#include "playback/play_playlist.h"
 
 #include <unistd.h>
 
@@ -7,8 +7,8 @@
 
 #include "core/file_io.h"
 #include "core/os_path.h"
+#include "core/temp_name.h"
 #include "core/text_helpers.h"
-#include "downloads/temp_name.h"
 #include "search/result_rows.h"
 
 namespace melvoro {

@@ -1,4 +1,4 @@
-#include "app/hosts_config.h"
+#include "core/hosts_config.h"
 
 #include <string_view>
 #include <utility>

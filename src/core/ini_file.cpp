@@ -1,4 +1,4 @@
-#include "app/ini_file.h"
+#include "core/ini_file.h"
 
 #include "core/file_io.h"
 #include "core/text_helpers.h"

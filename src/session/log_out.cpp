@@ -1,4 +1,4 @@
-#include "downloads/log_out.h"
+#include "session/log_out.h"
 
 #include <unistd.h>
 
@@ -11,7 +11,6 @@
 #include "core/file_io.h"
 #include "core/os_path.h"
 #include "core/text_helpers.h"
-#include "core/user_folders.h"
 
 namespace melvoro {
 
@@ -49,12 +48,6 @@ int DeleteMatching(const std::filesystem::path& folder, const std::string& word,
 }
 
 }  // namespace
-
-std::filesystem::path CookieFolder() {
-  const std::filesystem::path data = UserDataFolder();
-  if (data.empty()) return {};
-  return data / "melvoro" / "cookies";
-}
 
 int LogOut(const std::filesystem::path& cookie_folder, const Hosts& hosts) {
   // An empty folder would mean the current one.

@@ -5,11 +5,9 @@
 #include <filesystem>
 
 #include "core/hosts.h"
+#include "session/cookie_folder.h"
 
 namespace melvoro {
-
-// Where the authorization utility keeps its cookies; empty when there is no user data folder.
-std::filesystem::path CookieFolder();
 
 // Deletes every file in cookie_folder whose name holds the network's host word, then every one
 // holding the login host (either case, as the Windows shell matched). Returns how many went.

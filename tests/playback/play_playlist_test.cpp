@@ -6,8 +6,8 @@
 
 #include "core/cp1251.h"
 #include "core/os_path.h"
-#include "downloads/play_playlist.h"
-#include "downloads/temp_name.h"
+#include "core/temp_name.h"
+#include "playback/play_playlist.h"
 #include "support/temp_dir.h"
 
 namespace melvoro {

@@ -1,8 +1,8 @@
 // The hosts table as config.ini sets it: section "Hosts" overrides the built-in defaults.
 #pragma once
 
-#include "app/ini_file.h"
 #include "core/hosts.h"
+#include "core/ini_file.h"
 
 namespace melvoro {
 

@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "app/settings_form_logic.h"
 #include "core/cp1251.h"
+#include "settings/settings_form_logic.h"
 #include "support/temp_dir.h"
 
 namespace melvoro {

@@ -1,6 +1,6 @@
-#include "downloads/shell_open.h"
+#include "playback/shell_open.h"
 
-#include "app/program_log.h"
+#include "core/program_log.h"
 #include "core/shell.h"
 #include "core/texts.h"
 

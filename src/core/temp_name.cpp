@@ -1,4 +1,4 @@
-#include "downloads/temp_name.h"
+#include "core/temp_name.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -3,10 +3,10 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/program_log.h"
 #include "core/cp1251.h"
+#include "core/program_log.h"
 #include "core/system_shell.h"
-#include "downloads/shell_open.h"
+#include "playback/shell_open.h"
 #include "support/program_run.h"
 #include "support/temp_dir.h"
 

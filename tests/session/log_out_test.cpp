@@ -1,4 +1,4 @@
-#include "downloads/log_out.h"
+#include "session/log_out.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/program_log.h"
+#include "core/program_log.h"
 
 #include <ctime>
 

@@ -1,4 +1,4 @@
-#include "app/settings_table.h"
+#include "core/settings_table.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,14 +1,14 @@
-#include "app/settings_form_logic.h"
+#include "settings/settings_form_logic.h"
 
 #include <unistd.h>
 
 #include <algorithm>
 #include <system_error>
 
-#include "app/program_log.h"
 #include "core/cp1251.h"
 #include "core/message_box.h"
 #include "core/os_path.h"
+#include "core/program_log.h"
 #include "core/text_helpers.h"
 #include "core/texts.h"
 

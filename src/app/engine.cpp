@@ -1,0 +1,18 @@
+#include "app/engine.h"
+
+#include "core/ui_thread.h"
+
+namespace melvoro {
+
+Engine::Engine(Configuration config, UiThread& ui, MessageBoxes& boxes)
+    : config_(std::move(config)),
+      ui_(ui),
+      boxes_(boxes),
+      controller_(Requests(), config_.Settings, config_.Hosts, log_),
+      queue_(Requests(), config_.Settings, controller_, results_, log_) {}
+
+Engine::~Engine() { Shutdown(); }
+
+void Engine::Shutdown() { ui_.Shutdown(); }
+
+}  // namespace melvoro

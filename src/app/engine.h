@@ -1,0 +1,57 @@
+// The one owner of the engine's graph: the configuration, the activity indicator, the log, the
+// search controller, the result rows and the download queue. The window, the console and the
+// tests build it the same way and take it by reference; it is built only after start-up has
+// decided the program goes on.
+#pragma once
+
+#include "app/startup.h"
+#include "core/activity_indicator.h"
+#include "core/gethttp.h"
+#include "core/program_log.h"
+#include "downloads/download_queue.h"
+#include "search/melvoro_controller.h"
+#include "search/result_rows.h"
+
+namespace melvoro {
+
+class MessageBoxes;
+class UiThread;
+
+class Engine {
+ public:
+  // ui and boxes must outlive the engine.
+  Engine(Configuration config, UiThread& ui, MessageBoxes& boxes);
+  // Stops every transfer first: no worker may report to a part that is already gone.
+  ~Engine();
+  Engine(const Engine&) = delete;
+  Engine& operator=(const Engine&) = delete;
+
+  // Aborts running requests and waits for them; nothing reaches the engine afterwards.
+  // Each transfer removes its part file, so no partial song stands under its name.
+  void Shutdown();
+
+  TArray& Settings() { return config_.Settings; }
+  const TArray& Settings() const { return config_.Settings; }
+  const Hosts& HostsTable() const { return config_.Hosts; }
+  ActivityIndicator& Activity() { return activity_; }
+  ProgramLog& Log() { return log_; }
+  tMelvoro& Controller() { return controller_; }
+  ResultRows& Results() { return results_; }
+  DownloadQueue& Queue() { return queue_; }
+  // What a request worker of any window reports to.
+  RequestContext Requests() { return RequestContext{ui_, activity_, boxes_}; }
+  MessageBoxes& Boxes() { return boxes_; }
+
+ private:
+  // Declared in the order they depend on each other.
+  Configuration config_;
+  UiThread& ui_;
+  MessageBoxes& boxes_;
+  ActivityIndicator activity_;
+  ProgramLog log_;
+  tMelvoro controller_;
+  ResultRows results_;
+  DownloadQueue queue_;
+};
+
+}  // namespace melvoro
