@@ -13,7 +13,7 @@ namespace melvoro::netsim {
 // A real network's pace, for a demo where downloads must be seen under way; tests keep
 // loopback speed.
 struct Pacing {
-  std::uint64_t song_rate = 0;        // bytes per second of each audio answer without a rate; 0: none
+  std::uint64_t song_rate = 0;          // bytes per second of each audio answer without a rate; 0: none
   std::chrono::milliseconds latency{};  // before every answer
 };
 
