@@ -1,4 +1,4 @@
-// Faults on request: by query parameter, or armed for a path; and the rate limit.
+// Faults on request: by query parameter, or armed for a path; the rate limit and the pace.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -115,6 +115,22 @@ TEST_F(NetsimFaults, RateSpreadsTheBodyOverTime) {
   // Half a second at that rate; a busy machine only makes it longer.
   EXPECT_GE(elapsed, milliseconds(400));
   EXPECT_EQ(Fetch("/_netsim/blob?bytes=10&netsim_rate=0").status, 400);
+}
+
+// Paced, every answer waits for the latency and a song comes at the pace; a busy machine only
+// makes either longer.
+TEST(NetsimPacing, SongsComeAtThePaceAfterTheLatency) {
+  NetsimProcess netsim({"--pace-kbps", "100", "--latency-ms", "300"});
+  auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(Get(netsim.port(), "/isword.txt").status, 200);
+  EXPECT_GE(std::chrono::steady_clock::now() - start, milliseconds(300));
+
+  // 50 KiB at 100 KiB/s: the last slice leaves 450 ms after the first.
+  start = std::chrono::steady_clock::now();
+  const WireReply song = Get(netsim.port(), "/_netsim/blob?bytes=51200");
+  EXPECT_GE(std::chrono::steady_clock::now() - start, milliseconds(300 + 450));
+  EXPECT_EQ(song.status, 200);
+  EXPECT_EQ(song.body.size(), 51200u);
 }
 
 }  // namespace

@@ -101,8 +101,9 @@ TEST(NetsimRouting, TheLoginHostIssuesASessionOnlyForAKnownAccount) {
 
 TEST(NetsimRouting, BadArgumentsExitWithUsageAndSigtermEndsCleanly) {
   const std::string program = BuiltProgram("netsim").string();
-  for (const std::string args : {"", "--listen", "--listen 127.0.0.1", "--listen 127.0.0.1:99999",
-                                 "--listen 127.0.0.1:0 --bogus", "--log /tmp/x"}) {
+  for (const std::string args :
+       {"", "--listen", "--listen 127.0.0.1", "--listen 127.0.0.1:99999", "--listen 127.0.0.1:0 --bogus",
+        "--log /tmp/x", "--listen 127.0.0.1:0 --pace-kbps 0", "--listen 127.0.0.1:0 --latency-ms 1e3"}) {
     const int status = std::system((program + " " + args + " 2>/dev/null").c_str());
     ASSERT_TRUE(WIFEXITED(status)) << args;
     EXPECT_EQ(WEXITSTATUS(status), 2) << args;

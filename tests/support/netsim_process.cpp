@@ -180,7 +180,7 @@ std::vector<LoggedRequest> ParseNetsimLog(std::string_view text) {
   return requests;
 }
 
-NetsimProcess::NetsimProcess() : log_path_(dir_ / "netsim.log") {
+NetsimProcess::NetsimProcess(const std::vector<std::string>& extra_args) : log_path_(dir_ / "netsim.log") {
   const std::string program = BuiltProgram("netsim").string();
   if (access(program.c_str(), X_OK) != 0) throw std::runtime_error("netsim is not built: " + program);
 
@@ -190,8 +190,11 @@ NetsimProcess::NetsimProcess() : log_path_(dir_ / "netsim.log") {
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, pipe_fds[1], STDOUT_FILENO);
   const std::string log = log_path_.string();
-  const char* argv[] = {program.c_str(), "--listen", "127.0.0.1:0", "--log", log.c_str(), nullptr};
-  const int rc = posix_spawn(&pid_, program.c_str(), &actions, nullptr, const_cast<char**>(argv), environ);
+  std::vector<const char*> argv = {program.c_str(), "--listen", "127.0.0.1:0", "--log", log.c_str()};
+  for (const std::string& arg : extra_args) argv.push_back(arg.c_str());
+  argv.push_back(nullptr);
+  const int rc =
+      posix_spawn(&pid_, program.c_str(), &actions, nullptr, const_cast<char**>(argv.data()), environ);
   posix_spawn_file_actions_destroy(&actions);
   close(pipe_fds[1]);
   output_ = pipe_fds[0];

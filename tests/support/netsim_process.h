@@ -29,9 +29,9 @@ std::vector<LoggedRequest> ParseNetsimLog(std::string_view text);
 
 class NetsimProcess {
  public:
-  // Starts $MELVORO_BIN_DIR/netsim and waits (up to 10 s) until it listens. Throws
-  // std::runtime_error saying what went wrong.
-  NetsimProcess();
+  // Starts $MELVORO_BIN_DIR/netsim, with extra options after its own, and waits (up to 10 s)
+  // until it listens. Throws std::runtime_error saying what went wrong.
+  explicit NetsimProcess(const std::vector<std::string>& extra_args = {});
   // Kills and reaps the process.
   ~NetsimProcess();
   NetsimProcess(const NetsimProcess&) = delete;

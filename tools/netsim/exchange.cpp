@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <thread>
 #include <utility>
 
 #include "netsim/control_routes.h"
@@ -73,6 +74,8 @@ Answer Respond(const Request& request, Site& site) {
   Answer answer{std::move(*response), {}};
   answer.delivery = ShapeDelivery(fault, answer.response);
   answer.delivery.rate = *rate;
+  // A rate the request asks for wins over the pace.
+  if (*rate == 0 && answer.response.content_type == kMp3Type) answer.delivery.rate = site.pacing.song_rate;
   answer.delivery.head_only = request.method == "HEAD";
   return answer;
 }
@@ -86,6 +89,7 @@ void ServeConnection(int fd, Site& site) {
 
   const std::optional<Response> refusal = Refusal(in.status, in.request);
   const Answer answer = refusal ? Plain(*refusal) : Respond(in.request, site);
+  if (site.pacing.latency.count() > 0) std::this_thread::sleep_for(site.pacing.latency);
   if (WriteResponse(fd, answer.response, answer.delivery)) FinishSending(fd);
 }
 

@@ -1,8 +1,11 @@
-// netsim --listen 127.0.0.1:PORT [--log FILE]
-// A loopback HTTP server that answers as every host the program talks to.
+// netsim --listen 127.0.0.1:PORT [--log FILE] [--pace-kbps N] [--latency-ms N]
+// A loopback HTTP server that answers as every host the program talks to; paced, it sends
+// each song at N KiB per second and waits N ms before every answer, as a real network would.
 #include <pthread.h>
 #include <signal.h>
 
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -18,16 +21,29 @@
 namespace {
 
 constexpr int kUsageExit = 2;
+constexpr std::uint64_t kMaxPaceKib = 1000000;
+constexpr std::uint64_t kMaxLatencyMs = 60000;
 
 struct Options {
   std::string address;
   int port = 0;
   std::string log_path;
+  std::optional<std::uint64_t> pace_kib;
+  std::optional<std::uint64_t> latency_ms;
 };
 
 int Usage() {
-  std::fputs("usage: netsim --listen 127.0.0.1:PORT [--log FILE]\n", stderr);
+  std::fputs("usage: netsim --listen 127.0.0.1:PORT [--log FILE] [--pace-kbps N] [--latency-ms N]\n", stderr);
   return kUsageExit;
+}
+
+// A whole number from low to high; nullopt otherwise.
+std::optional<std::uint64_t> Number(std::string_view text, std::uint64_t low, std::uint64_t high) {
+  if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string_view::npos)
+    return std::nullopt;
+  const std::uint64_t n = std::stoull(std::string(text));
+  if (n < low || n > high) return std::nullopt;
+  return n;
 }
 
 bool ParseListen(std::string_view text, Options& options) {
@@ -53,6 +69,12 @@ std::optional<Options> ParseArguments(int argc, char** argv) {
     } else if (arg == "--log" && options.log_path.empty()) {
       options.log_path = argv[++i];
       if (options.log_path.empty()) return std::nullopt;
+    } else if (arg == "--pace-kbps" && !options.pace_kib) {
+      options.pace_kib = Number(argv[++i], 1, kMaxPaceKib);
+      if (!options.pace_kib) return std::nullopt;
+    } else if (arg == "--latency-ms" && !options.latency_ms) {
+      options.latency_ms = Number(argv[++i], 0, kMaxLatencyMs);
+      if (!options.latency_ms) return std::nullopt;
     } else {
       return std::nullopt;
     }
@@ -78,6 +100,8 @@ int main(int argc, char** argv) {
 
   using melvoro::netsim::RequestLog;
   melvoro::netsim::Site site;
+  site.pacing.song_rate = options->pace_kib.value_or(0) * 1024;
+  site.pacing.latency = std::chrono::milliseconds(options->latency_ms.value_or(0));
   std::unique_ptr<RequestLog> log;
   melvoro::netsim::Server server(site);
   int port = 0;
