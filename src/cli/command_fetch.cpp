@@ -44,7 +44,7 @@ std::optional<FetchOptions> ParseFetchArgs(const Args& args) {
 int CommandFetch(const Args& args) {
   const auto options = ParseFetchArgs(args);
   if (!options) {
-    std::cerr << "usage: melvoro-cli fetch URL [--cookie TEXT] [--post DATA] [--out FILE]\n";
+    PrintUsage("fetch");
     return 2;
   }
 

@@ -42,7 +42,7 @@ bool Final(int state) { return state == kStateDone || state == kStateNotFound ||
 int CommandGet(const Args& args) {
   const auto items = ParseGetArgs(args);
   if (!items) {
-    std::cerr << "usage: melvoro-cli get [--link URL --name NAME]... [NAME]...\n";
+    PrintUsage("get");
     return 2;
   }
   auto config = ConsoleStartup();

@@ -16,7 +16,7 @@ namespace melvoro::cli {
 int CommandPlay(const Args& args) {
   const int row = args.size() == 2 ? DecimalNumber(args[1]).value_or(0) : 0;
   if (row < 1 || row > ResultRows::kRowCount) {
-    std::cerr << "usage: melvoro-cli play QUERY ROW   (ROW 1.." << ResultRows::kRowCount << ")\n";
+    PrintUsage("play");
     return 2;
   }
   auto config = ConsoleStartup();

@@ -33,7 +33,7 @@ int PrintSongs(const std::function<bool(ConsoleSession&, tMelvoro::ResultHandler
 
 int CommandSearch(const Args& args) {
   if (args.size() != 1) {
-    std::cerr << "usage: melvoro-cli search QUERY\n";
+    PrintUsage("search");
     return 2;
   }
   const std::string query = Utf8ToCp1251(args[0]);
@@ -43,7 +43,7 @@ int CommandSearch(const Args& args) {
 
 int CommandPage(const Args& args) {
   if (args.size() != 1) {
-    std::cerr << "usage: melvoro-cli page URL\n";
+    PrintUsage("page");
     return 2;
   }
   const std::string url = Utf8ToCp1251(args[0]);

@@ -30,7 +30,7 @@ std::string EscapeLineBreaks(std::string_view text) {
 
 int CommandSettings(const Args& args) {
   if (!args.empty()) {
-    std::cerr << "usage: melvoro-cli settings\n";
+    PrintUsage("settings");
     return 2;
   }
   const auto config = ConsoleStartup();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace melvoro::cli {
@@ -15,5 +16,16 @@ int CommandSearch(const Args& args);
 int CommandPage(const Args& args);
 int CommandGet(const Args& args);
 int CommandPlay(const Args& args);
+
+struct Command {
+  const char* name;
+  const char* arguments;  // as the usage text shows them
+  int (*run)(const Args& args);
+};
+
+// Every command, in the order the usage text lists them.
+const std::vector<Command>& Commands();
+// The usage line of one command on standard error; of every command when name is empty.
+void PrintUsage(std::string_view name = {});
 
 }  // namespace melvoro::cli

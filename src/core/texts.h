@@ -7,7 +7,8 @@
 namespace melvoro::texts {
 
 // Application
-inline constexpr auto kAppTitle = W1251(u8"Melvoro в. 2.0.1");
+// The version is the project's, from the build (CMake's project version).
+inline constexpr auto kAppTitle = W1251(u8"Melvoro в. " MELVORO_VERSION);
 inline constexpr auto kConfigErrorCaption = W1251(u8"Ошибка");
 inline constexpr auto kConfigReadError = W1251(
     u8"Неопределенная ошибка во время чтения файла настроек. Возможно, просграмма будет работать "

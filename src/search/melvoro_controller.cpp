@@ -24,24 +24,22 @@ std::unique_ptr<TGethttp> tMelvoro::NewRequest(const std::string& url) {
 }
 
 bool tMelvoro::Search(const std::string& query, ResultHandler handler) {
-  if (busy_) return false;
-  auto worker = NewRequest(SearchUrl(query));
-  worker->OnDone = [this](TGethttp& w) { SearchDone(w); };
-  worker->OnError = [this](TGethttp&, const std::string& message) { SearchFailed(message); };
-  TGethttp::Start(std::move(worker));
-  // Only a request that started replaces the handler: its answer comes later, on this thread.
-  on_result_ = std::move(handler);
+  if (!StartPageRequest(SearchUrl(query), std::move(handler))) return false;
   ListTitle = texts::kSearchTitlePrefix.str() + query + " (" + texts::kAppTitle.str() + ")";
-  busy_ = true;
   return true;
 }
 
 bool tMelvoro::LoadPage(const std::string& url, ResultHandler handler) {
+  return StartPageRequest(url, std::move(handler));
+}
+
+bool tMelvoro::StartPageRequest(const std::string& url, ResultHandler handler) {
   if (busy_) return false;
   auto worker = NewRequest(url);
   worker->OnDone = [this](TGethttp& w) { SearchDone(w); };
   worker->OnError = [this](TGethttp&, const std::string& message) { SearchFailed(message); };
   TGethttp::Start(std::move(worker));
+  // Only a request that started replaces the handler: its answer comes later, on this thread.
   on_result_ = std::move(handler);
   busy_ = true;
   return true;

@@ -11,6 +11,7 @@
 
 #include "core/gethttp.h"
 #include "core/hosts.h"
+#include "search/page_parser.h"
 #include "search/song.h"
 
 namespace melvoro {
@@ -29,10 +30,6 @@ class LookupRows {
   // The request failed; the row stays as it is. The receiver decides what the user sees.
   virtual void LookupFailed(int index, const std::string& message) = 0;
 };
-
-// Every song of a page, in page order: the search-page pattern when the page carries the
-// search-results marker, else the audio-list pattern. Empty when the pattern never matches.
-std::vector<song> ParseSongs(std::string_view page, std::string_view storage_domain);
 
 class tMelvoro {
  public:
@@ -65,6 +62,8 @@ class tMelvoro {
 
  private:
   std::unique_ptr<TGethttp> NewRequest(const std::string& url);
+  // A search page or an audio list: its songs go to handler.
+  bool StartPageRequest(const std::string& url, ResultHandler handler);
   void SearchDone(TGethttp& worker);
   void SearchFailed(const std::string& message);
   void LookupDone(TGethttp& worker);

@@ -5,7 +5,7 @@
 
 #include "core/regex.h"
 #include "core/text_helpers.h"
-#include "search/melvoro_controller.h"
+#include "search/page_parser.h"
 
 namespace melvoro {
 

@@ -53,14 +53,14 @@ TEST_F(Controller, ASearchSendsTheQueryInWindows1251WithTheCookieAndRefusesASeco
   const std::string query = Utf8ToCp1251("Би-2 Полковнику");
   ASSERT_TRUE(controller.Search(query, [&](std::vector<song> s) { got = std::move(s); }));
   EXPECT_EQ(controller.ListTitle,
-            query.substr(0, 0) + Utf8ToCp1251("Поиск Би-2 Полковнику (Melvoro в. 2.0.1)"));
+            query.substr(0, 0) + Utf8ToCp1251("Поиск Би-2 Полковнику (Melvoro в. " MELVORO_VERSION ")"));
 
   // Busy: no request, no change, not even of the title.
   EXPECT_FALSE(controller.Search("other", [&](std::vector<song>) { ADD_FAILURE(); }));
   EXPECT_FALSE(controller.LoadPage(netsim.Url("/audio.php"), [&](std::vector<song>) { ADD_FAILURE(); }));
   EXPECT_FALSE(controller.FindForItem("x", 3));
   EXPECT_EQ(controller.QueueIndex(), 0);
-  EXPECT_EQ(Cp1251ToUtf8(controller.ListTitle), "Поиск Би-2 Полковнику (Melvoro в. 2.0.1)");
+  EXPECT_EQ(Cp1251ToUtf8(controller.ListTitle), "Поиск Би-2 Полковнику (Melvoro в. " MELVORO_VERSION ")");
   ASSERT_TRUE(Wait());
 
   const auto requests = netsim.Requests();

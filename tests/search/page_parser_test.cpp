@@ -7,6 +7,7 @@
 #include "core/program_log.h"
 #include "core/settings_table.h"
 #include "search/melvoro_controller.h"
+#include "search/page_parser.h"
 
 namespace melvoro {
 namespace {

@@ -1,0 +1,31 @@
+#include <iostream>
+
+#include "cli/commands.h"
+#include "search/result_rows.h"
+
+namespace melvoro::cli {
+
+const std::vector<Command>& Commands() {
+  static const std::vector<Command> commands = {
+      {"fetch", "URL [--cookie TEXT] [--post DATA] [--out FILE]", CommandFetch},
+      {"settings", "", CommandSettings},
+      {"search", "QUERY", CommandSearch},
+      {"page", "URL", CommandPage},
+      {"get", "[--link URL --name NAME]... [NAME]...", CommandGet},
+      {"play", "QUERY ROW   (ROW 1..100)", CommandPlay},
+  };
+  return commands;
+}
+
+void PrintUsage(std::string_view name) {
+  static_assert(ResultRows::kRowCount == 100, "the usage text of play names the row count");
+  bool first = true;
+  for (const Command& command : Commands()) {
+    if (!name.empty() && name != command.name) continue;
+    std::cerr << (first ? "usage: " : "       ") << "melvoro-cli " << command.name
+              << (*command.arguments != '\0' ? " " : "") << command.arguments << '\n';
+    first = false;
+  }
+}
+
+}  // namespace melvoro::cli
