@@ -32,9 +32,11 @@ class QueueFixture : public ::testing::Test {
   }
   ~QueueFixture() override { loop.Shutdown(); }
 
+  // The rows' states as their icon numbers.
   std::vector<int> States() const {
     std::vector<int> states;
-    for (int i = 0; i < queue.List().Count(); ++i) states.push_back(queue.List().Row(i).State);
+    for (int i = 0; i < queue.List().Count(); ++i)
+      states.push_back(static_cast<int>(queue.List().Row(i).State));
     return states;
   }
   int AddReady(const std::string& name, const std::string& link = "http://127.0.0.1:1/a.mp3") {
