@@ -14,6 +14,8 @@ namespace {
 std::string PercentText(const DownloadRow& row) { return row.Percent ? std::to_string(*row.Percent) : ""; }
 
 std::string SizeText(const DownloadRow& row) {
+  // Whole kilobytes, rounded down: during a transfer that is (percent × length) div 102400,
+  // the figure this column has always shown.
   if (row.Bytes) return std::to_string(*row.Bytes / 1024) + texts::kKilobytes.str();
   switch (row.SizeBefore) {
     case SizeBeforeReport::Zero:
