@@ -47,11 +47,13 @@ int main() {
 
   // Not found, running, done, to look up, typed searches: everything the walk must look at, and
   // a busy controller, so a tick starts nothing and can be repeated.
-  const int states[] = {kStateNotFound, kStateDone, kStateLookUp, kStateSearch, kStateDone, kStateFailed};
+  using enum DownloadState;
+  const DownloadState states[] = {NotFound, Done, LookUp, Search, Done, Failed};
   for (int i = 0; i < kRows; ++i) {
-    const int state = i % 100 == 0 ? kStateTransferring : states[i % 6];
-    queue.List().Add(std::to_string(i), {"Artist - Song " + std::to_string(i), "0", "0 kb", "http://x/a.mp3"},
-                     state);
+    queue.List().Add({.Number = i,
+                      .Name = "Artist - Song " + std::to_string(i),
+                      .State = i % 100 == 0 ? Transferring : states[i % 6],
+                      .Link = "http://x/a.mp3"});
   }
   controller.FindForItem("busy", 0);
 
@@ -60,15 +62,15 @@ int main() {
   settings.Set("ThreadsCount", "5");
   const double count_only = MedianMicros(200, [&] { queue.Tick(); });
 
-  std::vector<int> plain(kRows);
+  std::vector<DownloadState> plain(kRows);
   for (int i = 0; i < kRows; ++i) plain[static_cast<std::size_t>(i)] = queue.List().Row(i).State;
   volatile int sink = 0;
   const double reference = MedianMicros(200, [&] {
     int running = 0;
-    for (int s : plain) running += s == kStateTransferring;
+    for (DownloadState s : plain) running += s == Transferring;
     int last_search = -1;
     for (int i = 0; i < kRows; ++i)
-      if (plain[static_cast<std::size_t>(i)] == kStateSearch) last_search = i;
+      if (plain[static_cast<std::size_t>(i)] == Search) last_search = i;
     sink = running + last_search;
   });
 

@@ -131,7 +131,8 @@ int main(int argc, char** argv) {
   const melvoro::DownloadList& list = engine.Queue().List();
   const auto finished = [&] {
     for (int i = 0; i < list.Count(); ++i)
-      if (list.Row(i).State == melvoro::kStateTransferring || list.Row(i).State == melvoro::kStateReady)
+      if (list.Row(i).State == melvoro::DownloadState::Transferring ||
+          list.Row(i).State == melvoro::DownloadState::Ready)
         return false;
     return true;
   };
@@ -140,7 +141,7 @@ int main(int argc, char** argv) {
   const Lateness busy = Measure(finished, 10 * 60 * 1000);
   const double seconds = static_cast<double>(transfer_time.elapsed()) / 1000;
   int done = 0;
-  for (int i = 0; i < list.Count(); ++i) done += list.Row(i).State == melvoro::kStateDone ? 1 : 0;
+  for (int i = 0; i < list.Count(); ++i) done += list.Row(i).State == melvoro::DownloadState::Done ? 1 : 0;
 
   std::printf("UI thread lateness of a %d ms timer (target: p99 and max under %.0f ms)\n", kProbeMs,
               kTargetMs);

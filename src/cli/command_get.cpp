@@ -35,7 +35,9 @@ std::optional<std::vector<GetItem>> ParseGetArgs(const Args& args) {
   return items;
 }
 
-bool Final(int state) { return state == kStateDone || state == kStateNotFound || state == kStateFailed; }
+bool Final(DownloadState state) {
+  return state == DownloadState::Done || state == DownloadState::NotFound || state == DownloadState::Failed;
+}
 
 }  // namespace
 
@@ -52,19 +54,21 @@ int CommandGet(const Args& args) {
   // A console has nobody to wait for: a look-up that keeps failing ends its row.
   queue.MaxLookupFailures = 3;
 
-  std::vector<int> shown_states;
+  // A row's line each time its state changes; the state prints as its icon number.
+  std::vector<std::optional<DownloadState>> shown_states;
   auto print = [&](int index) {
     const DownloadRow& row = queue.List().Row(index);
     if (static_cast<int>(shown_states.size()) <= index)
-      shown_states.resize(static_cast<std::size_t>(index) + 1, -1);
+      shown_states.resize(static_cast<std::size_t>(index) + 1);
     if (shown_states[static_cast<std::size_t>(index)] == row.State) return;
     shown_states[static_cast<std::size_t>(index)] = row.State;
-    std::cout << "row " << index << ' ' << row.State << ' ' << OneLine(row.SubItem(kColumnName)) << std::endl;
+    std::cout << "row " << index << ' ' << static_cast<int>(row.State) << ' ' << OneLine(row.Name)
+              << std::endl;
   };
-  queue.List().OnRowsAdded = [&](int first, int count) {
+  queue.List().OnRowsAdded.Add([&](int first, int count) {
     for (int i = first; i < first + count; ++i) print(i);
-  };
-  queue.List().OnRowChanged = print;
+  });
+  queue.List().OnRowChanged.Add(print);
 
   for (const GetItem& item : *items) {
     if (item.link.empty()) {
@@ -92,7 +96,7 @@ int CommandGet(const Args& args) {
   // Rows end in their handlers; the workers are still on their way out.
   session.RunUntil([&] { return session.loop.RunningWorkers() == 0; }, std::chrono::seconds(30));
   for (int i = 0; i < queue.List().Count(); ++i)
-    if (queue.List().Row(i).State != kStateDone) return 1;
+    if (queue.List().Row(i).State != DownloadState::Done) return 1;
   return 0;
 }
 

@@ -78,8 +78,10 @@ std::string CookieHeaderValue(std::string_view cookie) {
 
 // n * 102400 / length, rounded half to even, never above 100.
 std::int32_t ProgressPercent(std::uint64_t bytes, std::uint64_t length) {
+  // The percent counts 1024-byte reads, the one under way included, as it always has, so
+  // users see the same figures for the same file.
   const std::uint64_t reads = bytes / 1024 + 1;
-  const std::uint64_t scaled = reads * 102400;
+  const std::uint64_t scaled = reads * 102400;  // reads back to bytes (1024), and as a percent (100)
   std::uint64_t percent = scaled / length;
   const std::uint64_t remainder = scaled % length;
   if (remainder * 2 > length || (remainder * 2 == length && percent % 2 == 1)) ++percent;

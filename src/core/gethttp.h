@@ -54,8 +54,10 @@ class TGethttp {
 
   // Set by the worker; read them in the handlers.
   std::int32_t StatusCode = 0;
-  std::uint32_t ContentLength = 1;  // declared length, 1 when unknown or not asked for
-  std::string Response;             // the body when FileName is empty
+  // The declared length; 1 when unknown or not asked for, never 0, so a handler may scale or
+  // divide by it (the download list then shows 0 kilobytes).
+  std::uint32_t ContentLength = 1;
+  std::string Response;  // the body when FileName is empty
   std::uint64_t BytesReceived = 0;
   std::int32_t Percent = 0;
   std::string ErrorText;

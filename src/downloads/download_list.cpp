@@ -4,17 +4,10 @@
 
 namespace melvoro {
 
-const std::string& DownloadRow::SubItem(int column) const {
-  static const std::string kEmpty;
-  return column >= 0 && static_cast<std::size_t>(column) < SubItems.size()
-             ? SubItems[static_cast<std::size_t>(column)]
-             : kEmpty;
-}
-
-int DownloadList::Add(std::string caption, std::vector<std::string> sub_items, int state) {
-  rows_.push_back(DownloadRow{std::move(caption), std::move(sub_items), state, {}});
+int DownloadList::Add(DownloadRow row) {
+  rows_.push_back(std::move(row));
   const int index = Count() - 1;
-  if (OnRowsAdded) OnRowsAdded(index, 1);
+  OnRowsAdded(index, 1);
   return index;
 }
 
@@ -28,40 +21,11 @@ DownloadRow& DownloadList::Mutable(int index) {
   return rows_[static_cast<std::size_t>(index)];
 }
 
-void DownloadList::Changed(int index) const {
-  if (OnRowChanged) OnRowChanged(index);
-}
-
-void DownloadList::SetState(int index, int state) {
+void DownloadList::SetState(int index, DownloadState state) {
   DownloadRow& row = Mutable(index);
   if (row.State == state) return;
   row.State = state;
-  Changed(index);
-}
-
-void DownloadList::SetSubItem(int index, int column, std::string text) {
-  DownloadRow& row = Mutable(index);
-  if (column < 0) throw std::out_of_range("download column " + std::to_string(column));
-  const auto at = static_cast<std::size_t>(column);
-  if (row.SubItems.size() <= at) row.SubItems.resize(at + 1);
-  if (row.SubItems[at] == text) return;
-  row.SubItems[at] = std::move(text);
-  Changed(index);
-}
-
-void DownloadList::SetError(int index, std::string message) {
-  DownloadRow& row = Mutable(index);
-  if (row.Error == message) return;
-  row.Error = std::move(message);
-  Changed(index);
-}
-
-void DownloadList::TruncateSubItems(int index, int column) {
-  DownloadRow& row = Mutable(index);
-  if (column >= 0 && static_cast<std::size_t>(column) < row.SubItems.size()) {
-    row.SubItems.resize(static_cast<std::size_t>(column));
-    Changed(index);
-  }
+  OnRowChanged(index);
 }
 
 }  // namespace melvoro

@@ -19,8 +19,6 @@ namespace melvoro {
 
 namespace {
 
-std::string Kilobytes(std::uint64_t amount) { return std::to_string(amount) + texts::kKilobytes.str(); }
-
 // Another transfer or look-up failing the same way within this time shows no new box.
 constexpr auto kRepeatBoxPause = std::chrono::seconds(60);
 
@@ -38,15 +36,22 @@ DownloadQueue::~DownloadQueue() {
 }
 
 int DownloadQueue::AddFoundSong(int results_row, const std::string& name, const std::string& link) {
-  return list_.Add(std::to_string(results_row), {name, "0", "0 kb", link}, kStateReady);
+  return list_.Add({.Number = results_row,
+                    .ResultRow = results_row,
+                    .Name = name,
+                    .State = DownloadState::Ready,
+                    .Percent = 0,
+                    .SizeBefore = SizeBeforeReport::ZeroKb,
+                    .Link = link});
 }
 
 void DownloadQueue::AddNamesToLookUp(const std::vector<std::string>& names) {
-  for (const std::string& name : names) list_.Add(std::to_string(list_.Count()), {name}, kStateLookUp);
+  for (const std::string& name : names)
+    list_.Add({.Number = list_.Count(), .Name = name, .State = DownloadState::LookUp});
 }
 
 int DownloadQueue::AddSearch(const std::string& text) {
-  const int index = list_.Add(std::to_string(list_.Count()), {text}, kStateSearch);
+  const int index = list_.Add({.Number = list_.Count(), .Name = text, .State = DownloadState::Search});
   Tick();
   return index;
 }
@@ -68,7 +73,7 @@ int DownloadQueue::ThreadLimit() {
 void DownloadQueue::Tick() {
   int active = 0;
   for (int i = 0; i < list_.Count(); ++i)
-    if (list_.Row(i).State == kStateTransferring) ++active;
+    if (list_.Row(i).State == DownloadState::Transferring) ++active;
   const std::int64_t slots = static_cast<std::int64_t>(ThreadLimit()) - active;
   if (slots <= 0) return;
   int free = static_cast<int>(std::min<std::int64_t>(slots, list_.Count()));
@@ -76,40 +81,40 @@ void DownloadQueue::Tick() {
   int lookup = -1;
   int search = -1;
   for (int i = 0; i < list_.Count(); ++i) {
-    const int state = list_.Row(i).State;
-    if (state == kStateReady) {
+    const DownloadState state = list_.Row(i).State;
+    if (state == DownloadState::Ready) {
       if (free > 0) {
         --free;
         StartTransfer(i);
       }
-    } else if (state == kStateLookUp && lookup < 0) {
+    } else if (state == DownloadState::LookUp && lookup < 0) {
       if (LookupDue(i)) lookup = i;
-    } else if (state == kStateSearch) {
+    } else if (state == DownloadState::Search) {
       search = i;
     }
   }
 
   if (search >= 0) {
-    const std::string query = list_.Row(search).SubItem(kColumnName);
+    const std::string query = list_.Row(search).Name;
     const std::weak_ptr<bool> alive = alive_;
     auto show = [this, alive](std::vector<song> songs) {
       if (!alive.expired()) results_.ShowResults(std::move(songs));
     };
     if (controller_.Search(query, std::move(show))) {
       if (OnSearchStarted) OnSearchStarted();
-      list_.SetState(search, kStateDone);
+      list_.SetState(search, DownloadState::Done);
     }
   } else if (lookup >= 0) {
-    controller_.FindForItem(list_.Row(lookup).SubItem(kColumnName), lookup);
+    controller_.FindForItem(list_.Row(lookup).Name, lookup);
   }
 }
 
 void DownloadQueue::StartTransfer(int index) {
   const DownloadRow& row = list_.Row(index);
   auto worker = std::make_unique<TGethttp>(context_);
-  worker->Url = row.SubItem(kColumnLink);
-  worker->FileName = FitFileName(DownloadPath(settings_.Get("UploadDir"), row.SubItem(kColumnName)));
-  worker->ItemText = row.SubItem(kColumnName);
+  worker->Url = row.Link;
+  worker->FileName = FitFileName(DownloadPath(settings_.Get("UploadDir"), row.Name));
+  worker->ItemText = row.Name;
   worker->ItemIndex = index;
   worker->StallTimeout = TransferStallTimeout;
   const std::weak_ptr<bool> alive = alive_;
@@ -122,57 +127,72 @@ void DownloadQueue::StartTransfer(int index) {
   worker->OnProgress = [this, alive](TGethttp& w, std::uint8_t percent) {
     if (!alive.expired()) DownloadProgress(w, percent);
   };
-  list_.SetSubItem(index, kColumnPath, worker->FileName);
-  list_.SetState(index, kStateTransferring);
+  list_.Change(index, [&](DownloadRow& r) {
+    r.Path = worker->FileName;
+    r.State = DownloadState::Transferring;
+  });
   try {
     TGethttp::Start(std::move(worker));
   } catch (const std::exception& error) {
     // A transfer that never started must not hold its slot for the rest of the run.
     const std::string message = error.what();
-    list_.SetError(index, message);
-    list_.SetState(index, kStateFailed);
-    log_.AddLogEntry(texts::kTransferFailedPrefix.str() + list_.Row(index).SubItem(kColumnName), message,
-                     kLogError);
+    list_.Change(index, [&](DownloadRow& r) {
+      r.Error = message;
+      r.State = DownloadState::Failed;
+    });
+    log_.AddLogEntry(texts::kTransferFailedPrefix.str() + list_.Row(index).Name, message, kLogError);
     ShowErrorOnce(message, last_transfer_error_);
   }
 }
 
 void DownloadQueue::DownloadProgress(TGethttp& worker, std::uint8_t percent) {
-  list_.SetSubItem(worker.ItemIndex, kColumnPercent, std::to_string(percent));
-  list_.SetSubItem(worker.ItemIndex, kColumnSize,
-                   Kilobytes(static_cast<std::uint64_t>(percent) * worker.ContentLength / 102400));
+  list_.Change(worker.ItemIndex, [&](DownloadRow& row) {
+    row.Percent = percent;
+    // The reports carry only the percent, so the bytes are that share of the declared length
+    // (1 when none was declared: the row says 0 Кб rather than guess). Formed in 64 bits:
+    // the percent goes up to 255 and the length up to 2^32 - 1.
+    row.Bytes = static_cast<std::uint64_t>(percent) * worker.ContentLength / 100;
+  });
 }
 
 void DownloadQueue::DownloadDone(TGethttp& worker) {
   const int index = worker.ItemIndex;
-  if (const auto n = DecimalNumber(list_.Row(index).Caption);
+  // Colour the results row only while it still shows the song: a new search may have refilled it.
+  if (const std::optional<int> n = list_.Row(index).ResultRow;
       n && *n >= 1 && *n <= ShownResults::kRowCount && results_.NameText(*n) == worker.ItemText)
     results_.MarkDownloaded(*n);
-  list_.SetSubItem(index, kColumnPercent, "");
-  list_.SetSubItem(index, kColumnSize, Kilobytes(worker.ContentLength / 1024));
-  list_.SetError(index, "");
-  list_.SetState(index, kStateDone);
+  list_.Change(index, [&](DownloadRow& row) {
+    row.Percent.reset();
+    row.Bytes = worker.ContentLength;  // 1 when the server declared no length: 0 Кб
+    row.Error.clear();
+    row.State = DownloadState::Done;
+  });
 }
 
 void DownloadQueue::DownloadFailed(TGethttp& worker, const std::string& message) {
   const int index = worker.ItemIndex;
   // The row stops counting as running and says it failed; its menu offers a retry.
-  list_.SetSubItem(index, kColumnPercent, "");
-  list_.SetError(index, message);
-  list_.SetState(index, kStateFailed);
+  list_.Change(index, [&](DownloadRow& row) {
+    row.Percent.reset();
+    row.Error = message;
+    row.State = DownloadState::Failed;
+  });
   log_.AddLogEntry(texts::kTransferFailedPrefix.str() + worker.ItemText, message, kLogError);
   ShowErrorOnce(message, last_transfer_error_);
 }
 
 bool DownloadQueue::Retry(int index) {
-  if (list_.Row(index).State != kStateFailed) return false;
-  list_.TruncateSubItems(index, kColumnPath);
-  list_.SetSubItem(index, kColumnPercent, "0");
-  list_.SetSubItem(index, kColumnSize, "0 kb");
-  list_.SetError(index, "");
+  if (list_.Row(index).State != DownloadState::Failed) return false;
   if (index < static_cast<int>(lookup_retries_.size())) lookup_retries_[static_cast<std::size_t>(index)] = {};
-  // A row whose look-up gave up has no link yet: it goes back to being looked up.
-  list_.SetState(index, list_.Row(index).SubItem(kColumnLink).empty() ? kStateLookUp : kStateReady);
+  list_.Change(index, [](DownloadRow& row) {
+    row.Path.clear();  // a new transfer names its file again
+    row.Percent = 0;
+    row.Bytes.reset();
+    row.SizeBefore = SizeBeforeReport::ZeroKb;
+    row.Error.clear();
+    // A row whose look-up gave up has no link yet: it goes back to being looked up.
+    row.State = row.Link.empty() ? DownloadState::LookUp : DownloadState::Ready;
+  });
   return true;
 }
 
@@ -192,20 +212,22 @@ void DownloadQueue::ShowErrorOnce(const std::string& message, ShownError& last) 
 }
 
 std::string DownloadQueue::LookupName(int index) const {
-  return index >= 0 && index < list_.Count() ? list_.Row(index).SubItem(kColumnName) : std::string();
+  return index >= 0 && index < list_.Count() ? list_.Row(index).Name : std::string();
 }
 
 void DownloadQueue::LookupFound(int index, const std::string& link) {
   if (index < 0 || index >= list_.Count()) return;
   if (index < static_cast<int>(lookup_retries_.size())) lookup_retries_[static_cast<std::size_t>(index)] = {};
-  list_.SetSubItem(index, kColumnLink, link);
-  list_.SetState(index, kStateReady);
+  list_.Change(index, [&](DownloadRow& row) {
+    row.Link = link;
+    row.State = DownloadState::Ready;
+  });
 }
 
 void DownloadQueue::LookupNotFound(int index) {
   if (index < 0 || index >= list_.Count()) return;
   if (index < static_cast<int>(lookup_retries_.size())) lookup_retries_[static_cast<std::size_t>(index)] = {};
-  list_.SetState(index, kStateNotFound);
+  list_.SetState(index, DownloadState::NotFound);
 }
 
 void DownloadQueue::LookupFailed(int index, const std::string& message) {
@@ -215,11 +237,13 @@ void DownloadQueue::LookupFailed(int index, const std::string& message) {
   LookupRetry& retry = lookup_retries_[static_cast<std::size_t>(index)];
   ++retry.failures;
   retry.not_before = Now() + LookupRetryPause(retry.failures);
-  const std::string name = list_.Row(index).SubItem(kColumnName);
+  const std::string name = list_.Row(index).Name;
   log_.AddLogEntry(texts::kLookupFailedPrefix.str() + name, message, kLogError);
   if (MaxLookupFailures > 0 && retry.failures >= MaxLookupFailures) {
-    list_.SetError(index, message);
-    list_.SetState(index, kStateFailed);
+    list_.Change(index, [&](DownloadRow& row) {
+      row.Error = message;
+      row.State = DownloadState::Failed;
+    });
   }
   ShowErrorOnce(message, last_lookup_error_);
 }
@@ -264,7 +288,11 @@ void DownloadQueue::QueueAlbumTracks(const std::vector<std::string>& titles, con
     }
     const std::string name = artist + texts::kEmDashSeparator.str() + title;
     *entry = AlbumTrackEntry{false, -1, title, album, artist};
-    entry->ListRow = list_.Add(std::to_string(number), {name, "0", "0"}, kStateLookUp);
+    entry->ListRow = list_.Add({.Number = number,
+                                .Name = name,
+                                .State = DownloadState::LookUp,
+                                .Percent = 0,
+                                .SizeBefore = SizeBeforeReport::Zero});
     accepted.push_back(title);
     log_.AddLogEntry(texts::kQueuedPrefix.str() + name, "", kLogInfo);
   }

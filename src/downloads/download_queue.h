@@ -43,11 +43,11 @@ class DownloadQueue final : public LookupRows {
   DownloadList& List() { return list_; }
   const DownloadList& List() const { return list_; }
 
-  // A click on results row n: a row in state 3 with the song's name and link.
+  // A click on results row n: a ready row with the song's name and link.
   int AddFoundSong(int results_row, const std::string& name, const std::string& link);
-  // Lines of the charts window: one row in state 4 each.
+  // Lines of the charts window: one row to look up each.
   void AddNamesToLookUp(const std::vector<std::string>& names);
-  // A typed search: a row in state 5, then one tick at once.
+  // A typed search: a search row, then one tick at once.
   int AddSearch(const std::string& text);
   // The album page's checked tracks; writes the album playlist into album_folder (created
   // when missing, one level only). Throws FileError when the folder or playlist cannot be made.

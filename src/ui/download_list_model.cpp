@@ -9,20 +9,60 @@
 
 namespace melvoro::ui {
 
+namespace {
+
+std::string PercentText(const DownloadRow& row) { return row.Percent ? std::to_string(*row.Percent) : ""; }
+
+std::string SizeText(const DownloadRow& row) {
+  // Whole kilobytes, rounded down: during a transfer that is (percent × length) div 102400,
+  // the figure this column has always shown.
+  if (row.Bytes) return std::to_string(*row.Bytes / 1024) + texts::kKilobytes.str();
+  switch (row.SizeBefore) {
+    case SizeBeforeReport::Zero:
+      return "0";
+    case SizeBeforeReport::ZeroKb:
+      return "0 kb";
+    case SizeBeforeReport::Nothing:
+      break;
+  }
+  return "";
+}
+
+}  // namespace
+
+std::string DownloadListModel::CellText(const DownloadRow& row, int column) {
+  switch (column) {
+    case kNumberColumn:
+      return std::to_string(row.Number);
+    case kNameColumn:
+      return row.Name;
+    case kPercentColumn:
+      return PercentText(row);
+    case kSizeColumn:
+      return SizeText(row);
+    case kLinkColumn:
+      return row.Link;
+    case kPathColumn:
+      return row.Path;
+    default:
+      return "";
+  }
+}
+
 DownloadListModel::DownloadListModel(DownloadList& list, QObject* parent)
     : QAbstractTableModel(parent), list_(list), shown_rows_(list.Count()) {
-  for (int state = 0; state < static_cast<int>(icons_.size()); ++state)
-    icons_[static_cast<std::size_t>(state)] = StateIcon(state);
+  for (std::size_t state = 0; state < icons_.size(); ++state)
+    icons_[state] = StateIcon(static_cast<DownloadState>(state));
   flush_timer_.setSingleShot(true);
   flush_timer_.setInterval(kFlushMs);
   connect(&flush_timer_, &QTimer::timeout, this, &DownloadListModel::Flush);
-  list_.OnRowsAdded = [this](int first, int count) { RowsAdded(first, count); };
-  list_.OnRowChanged = [this](int index) { RowChanged(index); };
+  rows_added_id_ = list_.OnRowsAdded.Add([this](int first, int count) { RowsAdded(first, count); });
+  row_changed_id_ = list_.OnRowChanged.Add([this](int index) { RowChanged(index); });
 }
 
 DownloadListModel::~DownloadListModel() {
-  list_.OnRowsAdded = nullptr;
-  list_.OnRowChanged = nullptr;
+  list_.OnRowsAdded.Remove(rows_added_id_);
+  list_.OnRowChanged.Remove(row_changed_id_);
 }
 
 int DownloadListModel::rowCount(const QModelIndex& parent) const {
@@ -43,20 +83,21 @@ QVariant DownloadListModel::data(const QModelIndex& index, int role) const {
   const int column = index.column();
   switch (role) {
     case Qt::DisplayRole:
-      return ToQString(column == 0 ? row.Caption : row.SubItem(column - 1));
+      return ToQString(CellText(row, column));
     case Qt::DecorationRole:
-      if (column == 0 && row.State >= 0 && row.State < static_cast<int>(icons_.size()))
-        return icons_[static_cast<std::size_t>(row.State)];
+      if (const auto icon = static_cast<std::size_t>(row.State);
+          column == kNumberColumn && icon < icons_.size())
+        return icons_[icon];
       return {};
     case Qt::ToolTipRole:
       // A failed row says why, whichever cell the pointer rests on.
       // Tooltips take markup; these texts come from the network and the user, so they go as text.
-      if (row.State == kStateFailed && !row.Error.empty())
+      if (row.State == DownloadState::Failed && !row.Error.empty())
         return Qt::convertFromPlainText(ToQString(row.Error));
-      return column == 0 ? QVariant()
-                         : QVariant(Qt::convertFromPlainText(ToQString(row.SubItem(column - 1))));
+      return column == kNumberColumn ? QVariant()
+                                     : QVariant(Qt::convertFromPlainText(ToQString(CellText(row, column))));
     case Qt::TextAlignmentRole:
-      if (column == 1 + kColumnPercent) return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+      if (column == kPercentColumn) return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
       return {};
     default:
       return {};
@@ -65,19 +106,19 @@ QVariant DownloadListModel::data(const QModelIndex& index, int role) const {
 
 QVariant DownloadListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal) return {};
-  if (role == Qt::TextAlignmentRole && section == 1 + kColumnPercent)
+  if (role == Qt::TextAlignmentRole && section == kPercentColumn)
     return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
   if (role != Qt::DisplayRole) return {};
   switch (section) {
-    case 0:
+    case kNumberColumn:
       return ToQString(texts::kColumnNumber);
-    case 1:
+    case kNameColumn:
       return ToQString(texts::kColumnName);
-    case 2:
+    case kPercentColumn:
       return ToQString(texts::kColumnPercent);
-    case 3:
+    case kSizeColumn:
       return ToQString(texts::kColumnSize);
-    case 4:
+    case kLinkColumn:
       return ToQString(texts::kColumnFile);
     default:
       return QString();

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QTimer>
 #include <array>
+#include <string>
 #include <vector>
 
 namespace melvoro {
@@ -20,7 +21,16 @@ class DownloadListModel final : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  static constexpr int kColumnCount = 7;
+  // The columns left to right; the last one is never filled.
+  enum Column : int {
+    kNumberColumn,
+    kNameColumn,
+    kPercentColumn,
+    kSizeColumn,
+    kLinkColumn,
+    kPathColumn,
+    kColumnCount = kPathColumn + 2,
+  };
   static constexpr int kFlushMs = 50;
 
   // The list must outlive the model; the model takes its change notifications.
@@ -35,6 +45,9 @@ class DownloadListModel final : public QAbstractTableModel {
   // The engine's row behind a view row; null for a row the views do not know yet.
   const DownloadRow* RowAt(int row) const;
 
+  // What a row shows in a column: the fields as text.
+  static std::string CellText(const DownloadRow& row, int column);
+
   // Signals every gathered change now (tests, and before a screenshot).
   void Flush();
 
@@ -43,6 +56,7 @@ class DownloadListModel final : public QAbstractTableModel {
   void RowChanged(int index);
 
   DownloadList& list_;
+  int rows_added_id_ = 0, row_changed_id_ = 0;
   int shown_rows_ = 0;  // rows the views have been told about
   std::vector<int> dirty_;
   std::vector<bool> is_dirty_;

@@ -83,13 +83,11 @@ void TformMa::RunGuarded(const std::function<void()>& step) {
 }
 
 void TformMa::N2Click(int row) {
-  if (const DownloadRow* item = RowForMenu(row))
-    ShellOpen(seams_.shell, engine_.Log(), item->SubItem(kColumnPath));
+  if (const DownloadRow* item = RowForMenu(row)) ShellOpen(seams_.shell, engine_.Log(), item->Path);
 }
 
 void TformMa::N3Click(int row) {
-  if (const DownloadRow* item = RowForMenu(row))
-    seams_.shell.ShowInFolder(FileManagerPath(item->SubItem(kColumnPath)));
+  if (const DownloadRow* item = RowForMenu(row)) seams_.shell.ShowInFolder(FileManagerPath(item->Path));
 }
 
 void TformMa::RetryClick(int row) {

@@ -87,12 +87,13 @@ void Page(QPainter& p) {
 
 }  // namespace
 
-QIcon StateIcon(int state) {
+QIcon StateIcon(DownloadState state) {
   static constexpr std::array<void (*)(QPainter&), 6> kPainters = {RedSign, ArrowDown, Tick,
                                                                    Clock,   Magnifier, Page};
-  if (state == kStateFailed) state = kStateNotFound;
-  if (state < 0 || state >= static_cast<int>(kPainters.size())) return {};
-  return QIcon(Draw(kPainters[static_cast<std::size_t>(state)]));
+  if (state == DownloadState::Failed) state = DownloadState::NotFound;
+  const auto index = static_cast<std::size_t>(state);
+  if (index >= kPainters.size()) return {};
+  return QIcon(Draw(kPainters[index]));
 }
 
 QPixmap PlayPicture() {

@@ -28,9 +28,11 @@ class QueueFixture : public ::testing::Test {
   // By default nothing listens at the network host: a request that gets out fails at once.
   explicit QueueFixture(const Hosts& network = DeadHosts()) : engine(Configure(network, dir), loop, boxes) {}
 
+  // The rows' states as their icon numbers.
   std::vector<int> States() const {
     std::vector<int> states;
-    for (int i = 0; i < queue.List().Count(); ++i) states.push_back(queue.List().Row(i).State);
+    for (int i = 0; i < queue.List().Count(); ++i)
+      states.push_back(static_cast<int>(queue.List().Row(i).State));
     return states;
   }
   int AddReady(const std::string& name, const std::string& link = "http://127.0.0.1:1/a.mp3") {

@@ -14,7 +14,7 @@ class QueueHandlers : public QueueFixture {
   std::unique_ptr<TGethttp> WorkerFor(int index, std::uint32_t length) {
     auto worker = std::make_unique<TGethttp>(context);
     worker->ItemIndex = index;
-    worker->ItemText = queue.List().Row(index).SubItem(kColumnName);
+    worker->ItemText = queue.List().Row(index).Name;
     worker->ContentLength = length;
     return worker;
   }
@@ -27,27 +27,28 @@ class QueueHandlers : public QueueFixture {
   }
 };
 
-TEST_F(QueueHandlers, ProgressAndCompletionFillTheColumns) {
+TEST_F(QueueHandlers, ProgressAndCompletionFillTheRow) {
   const int row = AddReady("A - B");
   queue.Tick();
-  auto worker = WorkerFor(row, 3'145'728);
-  queue.DownloadProgress(*worker, 50);
-  EXPECT_EQ(queue.List().Row(row).SubItem(kColumnPercent), "50");
-  EXPECT_EQ(queue.List().Row(row).SubItem(kColumnSize), "1536 \xCA\xE1");
+  auto worker = WorkerFor(row, 4'294'967'295u);
   queue.DownloadProgress(*worker, 255);  // the product is formed in 64 bits
-  EXPECT_EQ(queue.List().Row(row).SubItem(kColumnSize), "7833 \xCA\xE1");
+  EXPECT_EQ(queue.List().Row(row).Bytes, 10'952'166'602u);
+  worker->ContentLength = 3'145'728;
+  queue.DownloadProgress(*worker, 50);
+  EXPECT_EQ(queue.List().Row(row).Percent, 50);
+  EXPECT_EQ(queue.List().Row(row).Bytes, 1'572'864u);
   queue.DownloadDone(*worker);
-  EXPECT_EQ(queue.List().Row(row).SubItem(kColumnPercent), "");
-  EXPECT_EQ(queue.List().Row(row).SubItem(kColumnSize), "3072 \xCA\xE1");
-  EXPECT_EQ(queue.List().Row(row).State, kStateDone);
+  EXPECT_EQ(queue.List().Row(row).Percent, std::nullopt);
+  EXPECT_EQ(queue.List().Row(row).Bytes, 3'145'728u);
+  EXPECT_EQ(queue.List().Row(row).State, DownloadState::Done);
 
-  // No declared length: the worker reports 1.
+  // No declared length: the worker reports 1, which the list shows as 0 kilobytes.
   const int other = AddReady("C - D");
   auto unknown = WorkerFor(other, 1);
   queue.DownloadProgress(*unknown, 100);
-  EXPECT_EQ(queue.List().Row(other).SubItem(kColumnSize), "0 \xCA\xE1");
+  EXPECT_EQ(queue.List().Row(other).Bytes, 1u);
   queue.DownloadDone(*unknown);
-  EXPECT_EQ(queue.List().Row(other).SubItem(kColumnSize), "0 \xCA\xE1");
+  EXPECT_EQ(queue.List().Row(other).Bytes, 1u);
 }
 
 TEST_F(QueueHandlers, CompletionColoursTheResultRowOnlyWhileItStillShowsTheSong) {
@@ -68,7 +69,12 @@ TEST_F(QueueHandlers, CompletionColoursTheResultRowOnlyWhileItStillShowsTheSong)
   results.ShowResults(songs);
   queue.DownloadDone(*replaced);
   EXPECT_EQ(results.Row(6).State, ResultRowState::Fresh);
-  EXPECT_EQ(queue.List().Row(other).State, kStateDone);
+  EXPECT_EQ(queue.List().Row(other).State, DownloadState::Done);
+
+  // A chart line that happens to stand at position 2 with row 2's name was not queued from it.
+  queue.AddNamesToLookUp({results.NameText(2)});
+  queue.DownloadDone(*WorkerFor(2, 1000));
+  EXPECT_EQ(results.Row(2).State, ResultRowState::Fresh);
 }
 
 TEST_F(QueueHandlers, AFailedTransferStopsCountingAndCanBeRetried) {
@@ -79,14 +85,14 @@ TEST_F(QueueHandlers, AFailedTransferStopsCountingAndCanBeRetried) {
   ASSERT_EQ(States(), (std::vector<int>{1, 3}));
 
   queue.DownloadFailed(*WorkerFor(first, 1), "broken");
-  EXPECT_EQ(queue.List().Row(first).State, kStateFailed);
+  EXPECT_EQ(queue.List().Row(first).State, DownloadState::Failed);
   EXPECT_EQ(queue.List().Row(first).Error, "broken");
   EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"broken"});
   EXPECT_EQ(log.At(0).Icon, kLogError);
   EXPECT_EQ(log.At(0).Details, "broken");
 
   queue.Tick();  // the failed row no longer holds the slot
-  EXPECT_EQ(queue.List().Row(second).State, kStateTransferring);
+  EXPECT_EQ(queue.List().Row(second).State, DownloadState::Transferring);
   // The same failure again a moment later: logged, not boxed again.
   queue.DownloadFailed(*WorkerFor(second, 1), "broken");
   EXPECT_EQ(boxes.Texts().size(), 1u);
@@ -97,8 +103,11 @@ TEST_F(QueueHandlers, AFailedTransferStopsCountingAndCanBeRetried) {
 
   ASSERT_TRUE(queue.Retry(first));
   const DownloadRow& retried = queue.List().Row(first);
-  EXPECT_EQ(retried.State, kStateReady);
-  EXPECT_EQ(retried.SubItems.size(), 4u);  // the path comes again when it starts
+  EXPECT_EQ(retried.State, DownloadState::Ready);
+  EXPECT_FALSE(retried.Started());  // the path comes again when it starts
+  EXPECT_EQ(retried.Percent, 0);
+  EXPECT_EQ(retried.Bytes, std::nullopt);
+  EXPECT_EQ(retried.SizeBefore, SizeBeforeReport::ZeroKb);
   EXPECT_EQ(retried.Error, "");
   EXPECT_FALSE(queue.Retry(first));  // only a failed row
 }
@@ -108,30 +117,42 @@ TEST_F(QueueHandlers, TransfersAndLookUpsEachKeepTheirOwnMinuteOfQuiet) {
   queue.Now = [&] { return now; };
   const int row = AddReady("A - B");
   queue.AddNamesToLookUp({"C - D"});
-  queue.DownloadFailed(*WorkerFor(row, 1), "offline");
-  now += std::chrono::seconds(50);
-  queue.LookupFailed(1, "offline");  // another channel: its own box
-  now += std::chrono::seconds(50);
-  queue.DownloadFailed(*WorkerFor(row, 1), "offline");  // a minute and more since the last transfer box
-  EXPECT_EQ(boxes.Texts().size(), 3u);
+  const auto start = now;
+  const auto at = [&](int second, bool transfer) {
+    now = start + std::chrono::seconds(second);
+    if (transfer) {
+      queue.DownloadFailed(*WorkerFor(row, 1), "offline");
+    } else {
+      queue.LookupFailed(1, "offline");
+    }
+    return boxes.Texts().size();
+  };
+  EXPECT_EQ(at(0, true), 1u);
+  EXPECT_EQ(at(30, true), 1u);   // the same failure within the minute
+  EXPECT_EQ(at(50, false), 2u);  // a look-up has its own minute
+  EXPECT_EQ(at(80, false), 2u);
+  EXPECT_EQ(at(80, true), 3u);    // counted from the last box, not the last failure
+  EXPECT_EQ(at(100, false), 3u);  // fifty seconds after the look-up's box
+  EXPECT_EQ(at(110, false), 4u);
 }
 
 TEST_F(QueueHandlers, LookUpAnswersAndFailuresWithTheirGrowingPause) {
   queue.AddNamesToLookUp({"Kino - Zvezda", "Nobody - Nothing"});
   queue.LookupFound(0, "http://cs1.x/a.mp3");
-  EXPECT_EQ(queue.List().Row(0).SubItems,
-            (std::vector<std::string>{"Kino - Zvezda", "", "", "http://cs1.x/a.mp3"}));
-  EXPECT_EQ(queue.List().Row(0).State, kStateReady);
+  EXPECT_EQ(queue.List().Row(0), (DownloadRow{.Number = 0,
+                                              .Name = "Kino - Zvezda",
+                                              .State = DownloadState::Ready,
+                                              .Link = "http://cs1.x/a.mp3"}));
   queue.LookupNotFound(1);
-  EXPECT_EQ(queue.List().Row(1).State, kStateNotFound);
-  EXPECT_EQ(queue.List().Row(1).SubItems, std::vector<std::string>{"Nobody - Nothing"});
+  EXPECT_EQ(queue.List().Row(1),
+            (DownloadRow{.Number = 1, .Name = "Nobody - Nothing", .State = DownloadState::NotFound}));
 
   auto now = std::chrono::steady_clock::now();
   queue.Now = [&] { return now; };
   queue.AddNamesToLookUp({"Later - One"});
   queue.LookupFailed(2, "offline");
   queue.LookupFailed(2, "offline");
-  EXPECT_EQ(queue.List().Row(2).State, kStateLookUp);  // still waiting to be looked up
+  EXPECT_EQ(queue.List().Row(2).State, DownloadState::LookUp);  // still waiting to be looked up
   EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"offline"});
   EXPECT_EQ(log.Count(), 2u);
 
@@ -155,19 +176,22 @@ TEST_F(QueueHandlers, ALookUpThatKeepsFailingEndsWhenTheCallerSetsALimit) {
   queue.MaxLookupFailures = 2;
   queue.AddNamesToLookUp({"A - B"});
   queue.LookupFailed(0, "offline");
-  EXPECT_EQ(queue.List().Row(0).State, kStateLookUp);
+  EXPECT_EQ(queue.List().Row(0).State, DownloadState::LookUp);
   queue.LookupFailed(0, "offline");
-  EXPECT_EQ(queue.List().Row(0).State, kStateFailed);
+  EXPECT_EQ(queue.List().Row(0).State, DownloadState::Failed);
   ASSERT_TRUE(queue.Retry(0));  // it has no link yet: back to being looked up
-  EXPECT_EQ(queue.List().Row(0).State, kStateLookUp);
+  EXPECT_EQ(queue.List().Row(0).State, DownloadState::LookUp);
 }
 
 TEST_F(QueueHandlers, AlbumTracksTakeTableEntriesAndWriteThePlaylist) {
   const std::string folder = dir.path().string() + "/Artist \x97 Album/";
   queue.QueueAlbumTracks({"Intro", "Song: Two"}, "Artist", "Album", folder);
   EXPECT_EQ(States(), (std::vector<int>{4, 4}));
-  EXPECT_EQ(queue.List().Row(1).Caption, "2");
-  EXPECT_EQ(queue.List().Row(1).SubItems, (std::vector<std::string>{"Artist \x97 Song: Two", "0", "0"}));
+  EXPECT_EQ(queue.List().Row(1), (DownloadRow{.Number = 2,
+                                              .Name = "Artist \x97 Song: Two",
+                                              .State = DownloadState::LookUp,
+                                              .Percent = 0,
+                                              .SizeBefore = SizeBeforeReport::Zero}));
   EXPECT_EQ(queue.AlbumEntry(2).Title, "Song: Two");
   EXPECT_EQ(queue.AlbumEntry(2).ListRow, 1);
   EXPECT_EQ(
@@ -184,7 +208,7 @@ TEST_F(QueueHandlers, AlbumTracksTakeTableEntriesAndWriteThePlaylist) {
             "\xEF\xEE\xF2\xEE\xEA\xEE\xE2");
   queue.GiveBackAlbumEntry(40);
   queue.QueueAlbumTracks({"Late"}, "Artist", "Album", folder);
-  EXPECT_EQ(queue.List().Row(100).Caption, "40");
+  EXPECT_EQ(queue.List().Row(100).Number, 40);
 
   // The download folder itself is missing: an error, and no row.
   EXPECT_THROW(queue.QueueAlbumTracks({"X"}, "A", "B", dir.path().string() + "/missing/A \x97 B/"),

@@ -36,9 +36,9 @@ TEST_F(MainWindowTest, AClickedRowIsQueuedOnceDownloadedUnderItsNameAndTurnsGree
 
   const DownloadList& list = engine_->Queue().List();
   ASSERT_EQ(list.Count(), 2);  // the search and the one song
-  EXPECT_EQ(list.Row(1).Caption, std::to_string(n));
-  EXPECT_EQ(list.Row(1).SubItem(kColumnName), kSong);
-  ASSERT_TRUE(WaitForState(1, kStateDone));
+  EXPECT_EQ(list.Row(1).Number, n);
+  EXPECT_EQ(list.Row(1).Name, kSong);
+  ASSERT_TRUE(WaitForState(1, DownloadState::Done));
 
   EXPECT_EQ(Downloads(), std::vector<std::string>{kFile});
   EXPECT_FALSE(ReadFile(downloads_ / kFile).empty());
@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, AFailedTransferLeavesNoFileAndCanBeRetried) {
   ArmMp3Fault("404");
   SearchAndWait("Neon Tundra");
   ClickRowName(RowNamed(kSong));
-  ASSERT_TRUE(WaitForState(1, kStateFailed));
+  ASSERT_TRUE(WaitForState(1, DownloadState::Failed));
   EXPECT_TRUE(Downloads().empty());
   ASSERT_EQ(boxes_.shown.size(), 1u);
   EXPECT_EQ(boxes_.shown[0].rfind(Utf8ToCp1251("Произошла ошибка"), 0), 0u);
@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, AFailedTransferLeavesNoFileAndCanBeRetried) {
 
   ArmMp3Fault("");
   view->NRetry()->trigger();
-  ASSERT_TRUE(WaitForState(1, kStateDone));
+  ASSERT_TRUE(WaitForState(1, DownloadState::Done));
   EXPECT_EQ(Downloads(), std::vector<std::string>{kFile});
   EXPECT_EQ(boxes_.shown.size(), 1u);
 }
@@ -86,7 +86,7 @@ TEST_F(MainWindowTest, TheMenuAppearsOnlyForStartedRowsAndShowsTheFileInItsFolde
   EXPECT_FALSE(view->PopupMenu1()->isVisible());
 
   ClickRowName(RowNamed(kSong));
-  ASSERT_TRUE(WaitForState(1, kStateDone));
+  ASSERT_TRUE(WaitForState(1, DownloadState::Done));
   OpenMenu(view, 1);
   ASSERT_TRUE(view->PopupMenu1()->isVisible());
   EXPECT_TRUE(view->N2()->isVisible());
@@ -98,7 +98,7 @@ TEST_F(MainWindowTest, TheMenuAppearsOnlyForStartedRowsAndShowsTheFileInItsFolde
   view->N2()->trigger();
   // The stored path has the doubled separator of a folder ending in one; the file manager
   // gets it collapsed, the player the path as stored.
-  const std::string stored = engine_->Queue().List().Row(1).SubItem(kColumnPath);
+  const std::string stored = engine_->Queue().List().Row(1).Path;
   EXPECT_NE(stored.find("//"), std::string::npos);
   EXPECT_EQ(shell_.shown_in_folder, std::vector<std::string>{(downloads_ / kFile).string()});
   EXPECT_EQ(shell_.opened, std::vector<std::string>{stored});
@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, ARunningTransferOffersItsFolderAndClosingLeavesNoPartialF
   ArmMp3Fault("stall");
   SearchAndWait("Neon Tundra");
   ClickRowName(RowNamed("Neon Tundra - Permafrost"));
-  ASSERT_TRUE(WaitForState(1, kStateTransferring));
+  ASSERT_TRUE(WaitForState(1, DownloadState::Transferring));
   ASSERT_TRUE(WaitUntil([&] { return !Downloads().empty(); }));  // the part file is being written
 
   // Nothing stands under the song's name yet: its folder can be opened, the song not played.

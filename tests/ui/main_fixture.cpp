@@ -98,7 +98,7 @@ std::vector<std::string> MainWindowTest::Downloads() const {
   return names;
 }
 
-bool MainWindowTest::WaitForState(int index, int state, int timeout_ms) const {
+bool MainWindowTest::WaitForState(int index, DownloadState state, int timeout_ms) const {
   const DownloadList& list = engine_->Queue().List();
   return WaitUntil([&] { return index < list.Count() && list.Row(index).State == state; }, timeout_ms);
 }

@@ -65,7 +65,7 @@ class MainWindowTest : public ::testing::Test {
   // Names in the download folder.
   std::vector<std::string> Downloads() const;
   // Waits until download-list row index is in state.
-  bool WaitForState(int index, int state, int timeout_ms = 30000) const;
+  bool WaitForState(int index, DownloadState state, int timeout_ms = 30000) const;
   // Sends a wheel notch to the widget under global position pos.
   void Wheel(QWidget* widget, const QPoint& local, int delta);
 

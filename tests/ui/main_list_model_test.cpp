@@ -13,17 +13,33 @@ namespace {
 
 using ui::DownloadListModel;
 
+DownloadRow Queued(int number, const std::string& name) {
+  return {.Number = number,
+          .ResultRow = number,
+          .Name = name,
+          .State = DownloadState::Ready,
+          .Percent = 0,
+          .SizeBefore = SizeBeforeReport::ZeroKb,
+          .Link = "http://x/a.mp3"};
+}
+
 TEST(MainListModelTest, ManyChangesOfOneRowBecomeOneSignalForThatRowOnly) {
   DownloadList list;
   DownloadListModel model(list);
   QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
   QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-  for (int i = 0; i < 3; ++i) list.Add(std::to_string(i), {"song", "0", "0 kb", "http://x/"}, kStateReady);
+  // Another listener of the list, as the console has, leaves the model its own.
+  std::vector<int> heard;
+  const int other = list.OnRowChanged.Add([&](int index) { heard.push_back(index); });
+  for (int i = 0; i < 3; ++i) list.Add(Queued(i, "song"));
   ASSERT_EQ(inserted.count(), 3);
   EXPECT_EQ(model.rowCount(), 3);
 
-  for (int percent = 1; percent <= 50; ++percent) list.SetSubItem(1, kColumnPercent, std::to_string(percent));
-  list.SetState(1, kStateTransferring);
+  for (int percent = 1; percent <= 50; ++percent)
+    list.Change(1, [&](DownloadRow& row) { row.Percent = static_cast<std::uint8_t>(percent); });
+  list.OnRowChanged.Remove(other);
+  list.SetState(1, DownloadState::Transferring);
+  EXPECT_EQ(heard, std::vector<int>(50, 1));
   EXPECT_EQ(changed.count(), 0);  // nothing until the screen's next turn
   ASSERT_TRUE(QTest::qWaitFor([&] { return changed.count() > 0; }, 2000));
   QTest::qWait(2 * DownloadListModel::kFlushMs);
@@ -34,19 +50,41 @@ TEST(MainListModelTest, ManyChangesOfOneRowBecomeOneSignalForThatRowOnly) {
   EXPECT_EQ(model.index(1, 2).data().toString(), "50");
 }
 
-TEST(MainListModelTest, ColumnsShowCaptionSubItemsIconAndTheErrorOfAFailedRow) {
+TEST(MainListModelTest, ColumnsShowTheFieldsIconAndTheErrorOfAFailedRow) {
   DownloadList list;
   DownloadListModel model(list);
-  list.Add("7", {"A - B", "40", "12 kb", "http://x/a.mp3"}, kStateTransferring);
-  list.Add("8", {"C - D"}, kStateReady);
-  list.SetError(1, "<b>boom</b>");
-  list.SetState(1, kStateFailed);
+  list.Add(Queued(7, "A - B"));
+  list.Add({.Number = 8, .Name = "C - D", .State = DownloadState::Ready});
+  list.SetState(1, DownloadState::Failed);
+  list.Change(1, [](DownloadRow& row) { row.Error = "<b>boom</b>"; });
+  list.Add({.Number = 3,
+            .Name = "E \x97 F",
+            .State = DownloadState::LookUp,
+            .Percent = 0,
+            .SizeBefore = SizeBeforeReport::Zero});
   model.Flush();
+  const auto text = [&](int row, int column) { return model.index(row, column).data().toString(); };
 
-  EXPECT_EQ(model.index(0, 0).data().toString(), "7");
-  EXPECT_EQ(model.index(0, 1).data().toString(), "A - B");
-  EXPECT_EQ(model.index(0, 4).data().toString(), "http://x/a.mp3");
-  EXPECT_TRUE(model.index(0, 5).data().toString().isEmpty());  // no path yet
+  // A song queued from the results, an album track, a chart line: what each showed when added.
+  EXPECT_EQ(QStringList({text(0, 0), text(0, 1), text(0, 2), text(0, 3), text(0, 4), text(0, 5)}),
+            QStringList({"7", "A - B", "0", "0 kb", "http://x/a.mp3", ""}));
+  EXPECT_EQ(QStringList({text(2, 2), text(2, 3)}), QStringList({"0", "0"}));
+  EXPECT_EQ(QStringList({text(1, 2), text(1, 3)}), QStringList({"", ""}));
+
+  // Progress shows percent and whole kilobytes received; completion the kilobytes alone.
+  list.Change(0, [](DownloadRow& row) {
+    row.Percent = 50;
+    row.Bytes = 1'572'864 + 1023;
+    row.Path = "/music/A - B.mp3";
+  });
+  EXPECT_EQ(QStringList({text(0, 2), text(0, 3), text(0, 5), text(0, 6)}),
+            QStringList({"50", QString::fromUtf8("1536 Кб"), "/music/A - B.mp3", ""}));
+  list.Change(0, [](DownloadRow& row) {
+    row.Percent.reset();
+    row.Bytes = 1;  // no declared length
+  });
+  EXPECT_EQ(QStringList({text(0, 2), text(0, 3)}), QStringList({"", QString::fromUtf8("0 Кб")}));
+
   EXPECT_EQ(model.index(0, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight,
             Qt::AlignRight);
   EXPECT_FALSE(model.index(0, 0).data(Qt::DecorationRole).value<QIcon>().isNull());

@@ -71,8 +71,8 @@ int main(int argc, char** argv) {
   for (int n : {2, 4}) window.eventClick(n);
   const melvoro::DownloadList& list = engine.Queue().List();
   melvoro::test::WaitUntil([&] {
-    return list.Count() == 4 && list.Row(2).State == melvoro::kStateDone &&
-           list.Row(3).State == melvoro::kStateDone;
+    return list.Count() == 4 && list.Row(2).State == melvoro::DownloadState::Done &&
+           list.Row(3).State == melvoro::DownloadState::Done;
   });
   melvoro::test::WaitUntil([] { return false; }, 2500);
   window.ListModel()->Flush();

@@ -31,8 +31,8 @@ TEST_F(MainWindowTest, EnterSendsTheSearchAndFillsTheRows) {
   // The search went out as a row of the work list and as a request for the page.
   const DownloadList& list = engine_->Queue().List();
   ASSERT_EQ(list.Count(), 1);
-  EXPECT_EQ(list.Row(0).SubItem(kColumnName), "Glass Otters");
-  EXPECT_EQ(list.Row(0).State, kStateDone);
+  EXPECT_EQ(list.Row(0).Name, "Glass Otters");
+  EXPECT_EQ(list.Row(0).State, DownloadState::Done);
   bool asked = false;
   for (const LoggedRequest& request : netsim_.Requests())
     asked |= request.request_line.find("/gsearch.php?q=Glass%20Otters&section=audio&offset=0") !=
