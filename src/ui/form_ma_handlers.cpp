@@ -32,21 +32,21 @@ std::string ErrorText(const std::exception& error) { return Utf8ToCp1251(error.w
 
 }  // namespace
 
-void TformMa::Button1Click() {
+void TformMa::OnSearchClicked() {
   SwitchToResultsLayout();
-  const std::string query = FromQString(singles_->searchrequest->text());
+  const std::string query = FromQString(singles_->SearchBox()->text());
   // Adding a search runs a tick at once: it gets the same guard as the timer's ticks.
   RunGuarded([&] { queue_.AddSearch(query); });
 }
 
-void TformMa::BitBtn1Click() { ShowWindow(charts_window_); }
+void TformMa::OnChartsClicked() { ShowWindow(charts_window_); }
 
-void TformMa::eventClick(int n) {
+void TformMa::OnRowClicked(int n) {
   // Queue refuses a row that is not fresh: a row is queued once per result.
   if (results_.Queue(n)) queue_.AddFoundSong(n, results_.NameText(n), results_.Row(n).Song.Link);
 }
 
-void TformMa::eventImgClick(int n) {
+void TformMa::OnPlayClicked(int n) {
   try {
     const std::string path =
         WritePlayPlaylist(PlayPlaylistText(PlaylistRowsOf(results_), n, controller_.ListTitle));
@@ -57,7 +57,7 @@ void TformMa::eventImgClick(int n) {
   }
 }
 
-void TformMa::timerFindListTimer() {
+void TformMa::OnDownloadTick() {
   RunGuarded([this] { queue_.Tick(); });
 }
 
@@ -81,22 +81,22 @@ void TformMa::RunGuarded(const std::function<void()>& step) {
   }
 }
 
-void TformMa::N2Click(int row) {
+void TformMa::OnListenClicked(int row) {
   if (const DownloadRow* item = RowForMenu(row)) ShellOpen(seams_.shell, log_, item->SubItem(kColumnPath));
 }
 
-void TformMa::N3Click(int row) {
+void TformMa::OnOpenFolderClicked(int row) {
   if (const DownloadRow* item = RowForMenu(row))
     seams_.shell.ShowInFolder(FileManagerPath(item->SubItem(kColumnPath)));
 }
 
-void TformMa::RetryClick(int row) {
+void TformMa::OnRetryClicked(int row) {
   if (RowForMenu(row) != nullptr) queue_.Retry(row);
 }
 
-void TformMa::SpeedButton1Click() { ShowWindow(settings_window_); }
+void TformMa::OnSettingsClicked() { ShowWindow(settings_window_); }
 
-void TformMa::SpeedButton4Click() {
+void TformMa::OnLogOutClicked() {
   try {
     LogOut(seams_.cookie_folder, config_.Hosts);
   } catch (const std::exception& error) {
