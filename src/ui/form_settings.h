@@ -65,7 +65,7 @@ class TformSettings final : public QWidget {
   void OnLogClicked();
 
   TArray& settings_;
-  bool asking_ = false;  // the create-folder question is open
+  bool asking_ = false;            // the create-folder question is open
   bool create_mark_armed_ = true;  // the pointer has left the mark since the last question
   const std::filesystem::path app_folder_;
   const Hosts& hosts_;

@@ -81,7 +81,7 @@ SinglesPage::SinglesPage(const ResultRows& rows, const QString& welcome, QWidget
   search_box_->setObjectName("searchrequest");
   search_box_->setFont(Tahoma(16));
   search_box_->setGeometry(kSearchLeft, kIntroSearchTop, kDesignWidth - 2 * (kButtonWidth + 4),
-                             kSearchHeight);
+                           kSearchHeight);
   search_button_ = new QPushButton(ToQString(texts::kSearchButton), this);
   search_button_->setObjectName("Button1");
   search_button_->setAutoDefault(false);
@@ -106,12 +106,12 @@ SinglesPage::SinglesPage(const ResultRows& rows, const QString& welcome, QWidget
 }
 
 void SinglesPage::SwitchToResultsLayout() {
-  for (QWidget* intro :
-       {static_cast<QWidget*>(credit_label_), static_cast<QWidget*>(message_panel_), static_cast<QWidget*>(upper_rule_),
-        static_cast<QWidget*>(lower_rule_), static_cast<QWidget*>(credit_panel_)})
+  for (QWidget* intro : {static_cast<QWidget*>(credit_label_), static_cast<QWidget*>(message_panel_),
+                         static_cast<QWidget*>(upper_rule_), static_cast<QWidget*>(lower_rule_),
+                         static_cast<QWidget*>(credit_panel_)})
     intro->hide();
-  for (QWidget* control :
-       {static_cast<QWidget*>(search_box_), static_cast<QWidget*>(search_button_), static_cast<QWidget*>(charts_button_)})
+  for (QWidget* control : {static_cast<QWidget*>(search_box_), static_cast<QWidget*>(search_button_),
+                           static_cast<QWidget*>(charts_button_)})
     control->move(control->x(), kResultsSearchTop);
 }
 

@@ -1,11 +1,11 @@
 #include "main_fixture.h"
 
+#include <QtTest/qtestspontaneevent.h>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QWheelEvent>
-#include <QtTest/qtestspontaneevent.h>
 #include <fstream>
 
 #include "core/cp1251.h"

@@ -17,7 +17,9 @@ namespace melvoro::test {
 namespace {
 
 // Where a control lies in the window.
-QRect InWindow(const QWidget* widget) { return {widget->mapTo(widget->window(), QPoint(0, 0)), widget->size()}; }
+QRect InWindow(const QWidget* widget) {
+  return {widget->mapTo(widget->window(), QPoint(0, 0)), widget->size()};
+}
 
 // What the user must be able to see and reach at any size: the search row and the top bar
 // whole, inside the window and clear of each other and of the tabs; the results between the
@@ -31,7 +33,8 @@ void ExpectUsable(ui::TformMa& window) {
     ASSERT_NE(controls[i], nullptr);
     EXPECT_TRUE(controls[i]->isVisible()) << i;
     EXPECT_TRUE(window.rect().contains(InWindow(controls[i]))) << i;
-    for (std::size_t j = 0; j < i; ++j) EXPECT_FALSE(InWindow(controls[i]).intersects(InWindow(controls[j]))) << i;
+    for (std::size_t j = 0; j < i; ++j)
+      EXPECT_FALSE(InWindow(controls[i]).intersects(InWindow(controls[j]))) << i;
   }
   QTabBar* tabs = window.Pages()->tabBar();
   const QRect top_panel = InWindow(window.TopPanel());
