@@ -127,7 +127,7 @@ int main(int argc, char** argv) {
 
   const std::string url = netsim.Url("/_netsim/blob?bytes=" + std::to_string(mib << 20));
   for (int i = 1; i <= kTransfers; ++i) engine.Queue().AddFoundSong(i, "bench " + std::to_string(i), url);
-  window.timerFindListTimer();  // start them now rather than at the next second
+  window.OnDownloadTick();  // start them now rather than at the next second
   const melvoro::DownloadList& list = engine.Queue().List();
   const auto finished = [&] {
     for (int i = 0; i < list.Count(); ++i)

@@ -55,14 +55,14 @@ DownloadListView::DownloadListView(DownloadListModel& model, QWidget* parent)
   open_folder_->setObjectName("N3");
   retry_ = menu_->addAction(ToQString(texts::kMenuRetry));
   retry_->setObjectName("NRetry");
-  connect(listen_, &QAction::triggered, this, [this] { emit N2Click(menu_row_); });
-  connect(open_folder_, &QAction::triggered, this, [this] { emit N3Click(menu_row_); });
-  connect(retry_, &QAction::triggered, this, [this] { emit RetryClick(menu_row_); });
+  connect(listen_, &QAction::triggered, this, [this] { emit listenRequested(menu_row_); });
+  connect(open_folder_, &QAction::triggered, this, [this] { emit openFolderRequested(menu_row_); });
+  connect(retry_, &QAction::triggered, this, [this] { emit retryRequested(menu_row_); });
   setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(this, &QWidget::customContextMenuRequested, this, &DownloadListView::thlistContextPopup);
+  connect(this, &QWidget::customContextMenuRequested, this, &DownloadListView::OpenMenuAt);
 }
 
-void DownloadListView::thlistContextPopup(const QPoint& pos) {
+void DownloadListView::OpenMenuAt(const QPoint& pos) {
   QModelIndex at = indexAt(pos);
   if (!at.isValid()) at = currentIndex();
   if (!at.isValid()) return;

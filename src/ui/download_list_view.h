@@ -1,5 +1,5 @@
-// thlist: the download list at the bottom of the main window, a report view over
-// DownloadListModel, with its pop-up menu PopupMenu1.
+// The download list at the bottom of the main window (thlist), a report view over
+// DownloadListModel, with its pop-up menu.
 #pragma once
 
 #include <QMenu>
@@ -17,21 +17,21 @@ class DownloadListView final : public QTableView {
 
   explicit DownloadListView(DownloadListModel& model, QWidget* parent = nullptr);
 
-  // thlistContextPopup: the menu for the row under pos (viewport coordinates), else for the
-  // focused row. Nothing is shown when there is no such row or no entry applies to it.
-  void thlistContextPopup(const QPoint& pos);
+  // The menu for the row under pos (viewport coordinates), else for the focused row.
+  // Nothing is shown when there is no such row or no entry applies to it.
+  void OpenMenuAt(const QPoint& pos);
 
-  QMenu* PopupMenu1() const { return menu_; }
-  QAction* N2() const { return listen_; }
-  QAction* N3() const { return open_folder_; }
-  QAction* NRetry() const { return retry_; }
+  QMenu* Menu() const { return menu_; }
+  QAction* ListenAction() const { return listen_; }
+  QAction* OpenFolderAction() const { return open_folder_; }
+  QAction* RetryAction() const { return retry_; }
   // The row the menu was last opened for, -1 before.
   int MenuRow() const { return menu_row_; }
 
  signals:
-  void N2Click(int row);
-  void N3Click(int row);
-  void RetryClick(int row);
+  void listenRequested(int row);
+  void openFolderRequested(int row);
+  void retryRequested(int row);
 
  protected:
   void rowsInserted(const QModelIndex& parent, int start, int end) override;

@@ -53,7 +53,7 @@ TformLog::TformLog(ProgramLog& log, QWidget* parent)
       log_(log),
       list_(new QTreeWidget),
       splitter_(new QSplitter(Qt::Vertical)),
-      memo_(new QPlainTextEdit) {
+      details_(new QPlainTextEdit) {
   setObjectName(QStringLiteral("TformLog"));
   // Closing the main window ends the program even while this one is open.
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -79,14 +79,14 @@ TformLog::TformLog(ProgramLog& log, QWidget* parent)
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setMinimumHeight(100);
 
-  memo_->setObjectName(QStringLiteral("Memo1"));
-  memo_->setReadOnly(true);
-  memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  details_->setObjectName(QStringLiteral("Memo1"));
+  details_->setReadOnly(true);
+  details_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  details_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  details_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
   splitter_->addWidget(list_);
-  splitter_->addWidget(memo_);
+  splitter_->addWidget(details_);
   splitter_->setHandleWidth(5);
   splitter_->setOpaqueResize(false);
   splitter_->setChildrenCollapsible(false);
@@ -129,7 +129,7 @@ void TformLog::EntryAdded() { list_->insertTopLevelItem(0, NewRow(log_.At(0))); 
 void TformLog::ShowDetails(QTreeWidgetItem* item) {
   QString details = item ? item->data(kDetailsColumn, kDetailsRole).toString() : QString();
   details.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  memo_->setPlainText(details);
+  details_->setPlainText(details);
 }
 
 }  // namespace melvoro::ui

@@ -25,8 +25,8 @@ class TformLog final : public QWidget {
   explicit TformLog(ProgramLog& log, QWidget* parent = nullptr);
   ~TformLog() override;
 
-  QTreeWidget* ListView1() const { return list_; }
-  QPlainTextEdit* Memo1() const { return memo_; }
+  QTreeWidget* EntryList() const { return list_; }
+  QPlainTextEdit* DetailsBox() const { return details_; }
 
  private:
   QTreeWidgetItem* NewRow(const LogEntry& entry) const;
@@ -36,7 +36,7 @@ class TformLog final : public QWidget {
   ProgramLog& log_;
   QTreeWidget* list_;
   QSplitter* splitter_;
-  QPlainTextEdit* memo_;
+  QPlainTextEdit* details_;
 };
 
 }  // namespace melvoro::ui

@@ -3,7 +3,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolButton>
@@ -44,30 +48,25 @@ TformMa::TformMa(Engine& engine, const MainWindowSeams& seams, QWidget* parent)
   white.setColor(QPalette::Window, Qt::white);
   setPalette(white);
   BuildWidgets();
-  FormResize();
+  LayOut();
 
   engine_.Results().OnShown = [this] { ResultsLaidOut(); };
-  engine_.Results().OnRowChanged = [this](int n) { Frame11()->UpdateRow(n); };
-  engine_.Queue().OnSearchStarted = [this] { Frame11()->hide(); };
-  engine_.Controller().OnPageFailed = [this] { Frame11()->show(); };
+  engine_.Results().OnRowChanged = [this](int n) { ResultsFrame()->UpdateRow(n); };
+  engine_.Queue().OnSearchStarted = [this] { ResultsFrame()->hide(); };
+  engine_.Controller().OnPageFailed = [this] { ResultsFrame()->show(); };
   // The desktop may find no program for a song or a playlist only after a moment.
   seams_.shell.OnOpenFailed = [this](const std::string& target) {
     LogShellOpenFailure(engine_.Log(), target);
   };
 
-  // The wheel rule must see wheel events before the control under the pointer does.
-  // The search box's keys and focus come through the same filter.
-  qApp->installEventFilter(this);
-
-  timer_find_list_.setObjectName("timerFindList");
-  timer_find_list_.setInterval(kTickMs);
-  connect(&timer_find_list_, &QTimer::timeout, this, &TformMa::timerFindListTimer);
-  timer_find_list_.start();
+  download_timer_.setObjectName("timerFindList");
+  download_timer_.setInterval(kTickMs);
+  connect(&download_timer_, &QTimer::timeout, this, &TformMa::OnDownloadTick);
+  download_timer_.start();
 }
 
 TformMa::~TformMa() {
-  timer_find_list_.stop();
-  qApp->removeEventFilter(this);
+  download_timer_.stop();
   // Running transfers are aborted and waited for while everything they report to still exists;
   // each removes its part file, so no partial song is left under its name.
   engine_.Shutdown();
@@ -82,7 +81,12 @@ TformMa::~TformMa() {
 
 void TformMa::SetChartsWindow(QWidget* window) {
   charts_window_ = window;
-  singles_->BitBtn1->setEnabled(window != nullptr);
+  singles_->ChartsButton()->setEnabled(window != nullptr);
+}
+
+void TformMa::SetAlbumScrollBox(QScrollArea* box) {
+  album_scroll_box_ = box;
+  if (box != nullptr) WatchWheel(box->viewport());
 }
 
 void TformMa::BuildWidgets() {
@@ -95,47 +99,62 @@ void TformMa::BuildWidgets() {
   splitter_->setChildrenCollapsible(false);
   layout->addWidget(splitter_);
 
-  page_control_ = new QTabWidget(splitter_);
-  page_control_->setObjectName("PageControl1");
+  pages_ = new QTabWidget(splitter_);
+  pages_->setObjectName("PageControl1");
   const std::string site(HostWithoutPort(engine_.HostsTable().Network));
   singles_ = new SinglesPage(engine_.Results(), ToQString(texts::kWelcomePrefix.str() + site));
-  page_control_->addTab(singles_, ToQString(texts::kTabSingles));
-  page_control_->setTabToolTip(0, ToQString(texts::kTabSinglesHintPrefix.str() + site));
+  pages_->addTab(singles_, ToQString(texts::kTabSingles));
+  pages_->setTabToolTip(0, ToQString(texts::kTabSinglesHintPrefix.str() + site));
   album_page_ = new QWidget;
   album_page_->setObjectName("TabSheet2");
   album_page_->setEnabled(false);
-  page_control_->addTab(album_page_, ToQString(texts::kTabAlbums));
-  page_control_->setTabToolTip(1, ToQString(texts::kTabAlbumsHint));
-  page_control_->setTabVisible(1, false);
+  pages_->addTab(album_page_, ToQString(texts::kTabAlbums));
+  pages_->setTabToolTip(1, ToQString(texts::kTabAlbumsHint));
+  pages_->setTabVisible(1, false);
   friends_page_ = new QWidget;
   friends_page_->setObjectName("TabSheet3");
-  page_control_->addTab(friends_page_, ToQString(texts::kTabFriends));
-  page_control_->setCurrentIndex(0);
-  connect(page_control_, &QTabWidget::currentChanged, this, [this](int index) {
-    if (index == 0) TabSheet1Show();
-    FormResize();
+  pages_->addTab(friends_page_, ToQString(texts::kTabFriends));
+  pages_->setCurrentIndex(0);
+  connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
+    if (index == 0) OnSinglesPageShown();
+    LayOut();
   });
 
-  thlist_ = new DownloadListView(*model_, splitter_);
-  splitter_->addWidget(page_control_);
-  splitter_->addWidget(thlist_);
+  download_view_ = new DownloadListView(*model_, splitter_);
+  splitter_->addWidget(pages_);
+  splitter_->addWidget(download_view_);
   splitter_->setStretchFactor(0, 1);
   splitter_->setStretchFactor(1, 0);
   splitter_->setSizes(
       {kClientHeight - DownloadListView::kInitialHeight - kSplitterWidth, DownloadListView::kInitialHeight});
   // A dragged splitter changes the list's height, which the frame's height rule reads.
-  connect(splitter_, &QSplitter::splitterMoved, this, &TformMa::FormResize);
-  connect(thlist_, &DownloadListView::N2Click, this, &TformMa::N2Click);
-  connect(thlist_, &DownloadListView::N3Click, this, &TformMa::N3Click);
-  connect(thlist_, &DownloadListView::RetryClick, this, &TformMa::RetryClick);
+  connect(splitter_, &QSplitter::splitterMoved, this, &TformMa::LayOut);
+  connect(download_view_, &DownloadListView::listenRequested, this, &TformMa::OnListenClicked);
+  connect(download_view_, &DownloadListView::openFolderRequested, this, &TformMa::OnOpenFolderClicked);
+  connect(download_view_, &DownloadListView::retryRequested, this, &TformMa::OnRetryClicked);
 
-  TFrame1* frame = Frame11();
-  connect(frame, &TFrame1::eventClick, this, &TformMa::eventClick);
-  connect(frame, &TFrame1::eventClicksh, this, &TformMa::eventClicksh);
-  connect(frame, &TFrame1::eventImgClick, this, &TformMa::eventImgClick);
-  connect(singles_->Button1, &QPushButton::clicked, this, &TformMa::Button1Click);
-  connect(singles_->BitBtn1, &QPushButton::clicked, this, &TformMa::BitBtn1Click);
-  singles_->BitBtn1->setEnabled(charts_window_ != nullptr);
+  TFrame1* frame = ResultsFrame();
+  connect(frame, &TFrame1::nameClicked, this, &TformMa::OnRowClicked);
+  connect(frame, &TFrame1::backgroundPressed, this, &TformMa::OnRowClicked);
+  connect(frame, &TFrame1::playClicked, this, &TformMa::OnPlayClicked);
+  QPushButton* search = singles_->SearchButton();
+  QPushButton* charts = singles_->ChartsButton();
+  connect(search, &QPushButton::clicked, this, &TformMa::OnSearchClicked);
+  connect(charts, &QPushButton::clicked, this, &TformMa::OnChartsClicked);
+  charts->setEnabled(charts_window_ != nullptr);
+  // Enter in the search box searches; with Ctrl held it opens the charts instead.
+  QLineEdit* box = singles_->SearchBox();
+  connect(box, &QLineEdit::returnPressed, search, &QPushButton::click);
+  for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | key), box);
+    shortcut->setContext(Qt::WidgetShortcut);
+    connect(shortcut, &QShortcut::activated, charts, &QPushButton::click);
+  }
+
+  WatchWheel(frame->viewport());
+  WatchWheel(frame->verticalScrollBar());
+  WatchWheel(pages_->tabBar());
+  WatchWheel(download_view_->viewport());
   BuildTopPanel();
 }
 
@@ -162,25 +181,25 @@ void TformMa::BuildTopPanel() {
   indicator_->setObjectName("imgLoading");
   row->addSpacing(6);
   row->addWidget(indicator_, 0, Qt::AlignVCenter);
-  connect(settings_button_, &QToolButton::clicked, this, &TformMa::SpeedButton1Click);
-  connect(log_out_button_, &QToolButton::clicked, this, &TformMa::SpeedButton4Click);
+  connect(settings_button_, &QToolButton::clicked, this, &TformMa::OnSettingsClicked);
+  connect(log_out_button_, &QToolButton::clicked, this, &TformMa::OnLogOutClicked);
   top_panel_->resize(top_panel_->width(), kTopPanelHeight);
   top_panel_->raise();
 }
 
-TFrame1* TformMa::Frame11() const { return singles_->Frame11; }
+TFrame1* TformMa::ResultsFrame() const { return singles_->ResultsFrame(); }
 
 void TformMa::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  FormResize();
+  LayOut();
 }
 
 void TformMa::showEvent(QShowEvent* event) {
   // A window restored from the task bar keeps where it is; only a real show applies the placement.
   if (!event->spontaneous()) LoadPlacement(*this, "main");
   QWidget::showEvent(event);
-  TabSheet1Show();
-  FormResize();
+  OnSinglesPageShown();
+  LayOut();
 }
 
 void TformMa::hideEvent(QHideEvent* event) {

@@ -60,31 +60,32 @@ class TformMa final : public QWidget {
   // Until a charts window is given, "ZAzuro" (and Ctrl+Enter) cannot open one: the button is off.
   void SetChartsWindow(QWidget* window);
   // The album page's scroll box, which the wheel scrolls on the other pages.
-  void SetAlbumScrollBox(QScrollArea* box) { lastfmscrollbox_ = box; }
+  void SetAlbumScrollBox(QScrollArea* box);
 
   // The switch from the intro screen to the result rows; happens once.
   void SwitchToResultsLayout();
   bool ResultsShown() const { return results_shown_; }
 
-  // Handlers, named after their control and event.
-  void Button1Click();
-  void BitBtn1Click();
-  void eventClick(int n);
-  void eventClicksh(int n) { eventClick(n); }
-  void eventImgClick(int n);
-  void timerFindListTimer();
+  // Handlers, named after what the user did.
+  void OnSearchClicked();
+  void OnChartsClicked();
+  // Result row n's name clicked or its background pressed: the song is queued.
+  void OnRowClicked(int n);
+  void OnPlayClicked(int n);
+  void OnDownloadTick();
   // Runs a step of the queue (a tick, or adding a search, which ticks) so that a failure shows
   // one box and never leaves a Qt slot, and no tick starts inside a box opened by another.
   void RunGuarded(const std::function<void()>& step);
-  void N2Click(int row);
-  void N3Click(int row);
-  void RetryClick(int row);
-  void SpeedButton1Click();
-  void SpeedButton4Click();
-  void FormResize();
+  void OnListenClicked(int row);
+  void OnOpenFolderClicked(int row);
+  void OnRetryClicked(int row);
+  void OnSettingsClicked();
+  void OnLogOutClicked();
+  // The resize rule: places the top panel, the results frame, the search box and its buttons.
+  void LayOut();
   // True when the wheel event was used up.
-  bool FormMouseWheel(const QPoint& global_pos, int delta);
-  void TabSheet1Show();
+  bool OnWheel(const QPoint& global_pos, int delta);
+  void OnSinglesPageShown();
 
   // The window's outer size, which the layout rules are written in.
   QSize OuterSize() const { return size() + QSize(kFrameWidth, kFrameHeight); }
@@ -92,20 +93,23 @@ class TformMa final : public QWidget {
   // The engine the window shows, for tests.
   Engine& engine() { return engine_; }
 
-  QTabWidget* PageControl1() const { return page_control_; }
-  SinglesPage* TabSheet1() const { return singles_; }
-  TFrame1* Frame11() const;
-  DownloadListView* thlist() const { return thlist_; }
+  QTabWidget* Pages() const { return pages_; }
+  SinglesPage* Singles() const { return singles_; }
+  TFrame1* ResultsFrame() const;
+  DownloadListView* DownloadView() const { return download_view_; }
   DownloadListModel* ListModel() const { return model_.get(); }
-  QWidget* PanelForLoadingImage() const { return top_panel_; }
-  QTimer* timerFindList() { return &timer_find_list_; }
+  QWidget* TopPanel() const { return top_panel_; }
+  QTimer* DownloadTimer() { return &download_timer_; }
 
  signals:
   // The window was closed: the program ends, whatever other windows are open.
   void Closed();
 
  protected:
+  // The wheel over controls that would scroll themselves (the results frame, the tab row,
+  // the album box, the download list) comes through here first.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
@@ -116,7 +120,7 @@ class TformMa final : public QWidget {
   void BuildWidgets();
   void BuildTopPanel();
   void ResultsLaidOut();
-  bool searchrequestKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  void WatchWheel(QWidget* widget);
   void ShowError(const std::string& caption, const std::string& text);
   const DownloadRow* RowForMenu(int row) const;
 
@@ -126,21 +130,21 @@ class TformMa final : public QWidget {
   bool results_shown_ = false;
   bool in_tick_ = false;
   std::string last_tick_error_;
-  QTimer timer_find_list_;
+  QTimer download_timer_;
 
-  QTabWidget* page_control_ = nullptr;
+  QTabWidget* pages_ = nullptr;
   SinglesPage* singles_ = nullptr;
   QWidget* album_page_ = nullptr;
   QWidget* friends_page_ = nullptr;
   QSplitter* splitter_ = nullptr;
-  DownloadListView* thlist_ = nullptr;
+  DownloadListView* download_view_ = nullptr;
   QWidget* top_panel_ = nullptr;
   QToolButton* settings_button_ = nullptr;
   QToolButton* log_out_button_ = nullptr;
   ActivityIndicatorWidget* indicator_ = nullptr;
   QWidget* settings_window_ = nullptr;
   QWidget* charts_window_ = nullptr;
-  QScrollArea* lastfmscrollbox_ = nullptr;
+  QScrollArea* album_scroll_box_ = nullptr;
 };
 
 }  // namespace melvoro::ui

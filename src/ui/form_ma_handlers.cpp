@@ -32,22 +32,22 @@ std::string ErrorText(const std::exception& error) { return Utf8ToCp1251(error.w
 
 }  // namespace
 
-void TformMa::Button1Click() {
+void TformMa::OnSearchClicked() {
   SwitchToResultsLayout();
-  const std::string query = FromQString(singles_->searchrequest->text());
+  const std::string query = FromQString(singles_->SearchBox()->text());
   // Adding a search runs a tick at once: it gets the same guard as the timer's ticks.
   RunGuarded([&] { engine_.Queue().AddSearch(query); });
 }
 
-void TformMa::BitBtn1Click() { ShowWindow(charts_window_); }
+void TformMa::OnChartsClicked() { ShowWindow(charts_window_); }
 
-void TformMa::eventClick(int n) {
+void TformMa::OnRowClicked(int n) {
   // Queue refuses a row that is not fresh: a row is queued once per result.
   ResultRows& results = engine_.Results();
   if (results.Queue(n)) engine_.Queue().AddFoundSong(n, results.NameText(n), results.Row(n).Song.Link);
 }
 
-void TformMa::eventImgClick(int n) {
+void TformMa::OnPlayClicked(int n) {
   try {
     const std::string path = WritePlayPlaylist(
         PlayPlaylistText(PlaylistRowsOf(engine_.Results()), n, engine_.Controller().ListTitle));
@@ -58,7 +58,7 @@ void TformMa::eventImgClick(int n) {
   }
 }
 
-void TformMa::timerFindListTimer() {
+void TformMa::OnDownloadTick() {
   RunGuarded([this] { engine_.Queue().Tick(); });
 }
 
@@ -82,21 +82,21 @@ void TformMa::RunGuarded(const std::function<void()>& step) {
   }
 }
 
-void TformMa::N2Click(int row) {
+void TformMa::OnListenClicked(int row) {
   if (const DownloadRow* item = RowForMenu(row)) ShellOpen(seams_.shell, engine_.Log(), item->Path);
 }
 
-void TformMa::N3Click(int row) {
+void TformMa::OnOpenFolderClicked(int row) {
   if (const DownloadRow* item = RowForMenu(row)) seams_.shell.ShowInFolder(FileManagerPath(item->Path));
 }
 
-void TformMa::RetryClick(int row) {
+void TformMa::OnRetryClicked(int row) {
   if (RowForMenu(row) != nullptr) engine_.Queue().Retry(row);
 }
 
-void TformMa::SpeedButton1Click() { ShowWindow(settings_window_); }
+void TformMa::OnSettingsClicked() { ShowWindow(settings_window_); }
 
-void TformMa::SpeedButton4Click() {
+void TformMa::OnLogOutClicked() {
   try {
     LogOut(seams_.cookie_folder, engine_.HostsTable());
   } catch (const std::exception& error) {

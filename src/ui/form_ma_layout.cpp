@@ -1,13 +1,9 @@
 // The main window's layout: the resize rule, the wheel rule, the switch to the results layout.
-#include <QApplication>
-#include <QFocusEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QWheelEvent>
 
 #include "ui/download_list_view.h"
@@ -30,101 +26,86 @@ constexpr int kAlbumWheelDivisor = 4;
 
 }  // namespace
 
-void TformMa::FormResize() {
+void TformMa::LayOut() {
   if (singles_ == nullptr) return;  // a resize while the window is being built
   const QSize outer = OuterSize();
   top_panel_->setGeometry(kTopPanelLeft, 0, outer.width() - kTopPanelMargin, top_panel_->height());
 
-  TFrame1* frame = Frame11();
+  TFrame1* frame = ResultsFrame();
   // The rule's height assumes the tab row of the system the figures come from; the frame
   // never reaches past the bottom of its page, or its last row and scroll arrow would hide.
-  const int rule_height = outer.height() - frame->y() - thlist_->height() - kFrameBottomMargin;
+  const int rule_height = outer.height() - frame->y() - download_view_->height() - kFrameBottomMargin;
   frame->resize(outer.width() - kFrameMargin, qMax(0, qMin(rule_height, singles_->height() - frame->y())));
 
-  QLineEdit* search = singles_->searchrequest;
+  QLineEdit* search = singles_->SearchBox();
+  QPushButton* search_button = singles_->SearchButton();
+  QPushButton* charts_button = singles_->ChartsButton();
   search->resize(outer.width() - kSearchMargin, search->height());
-  singles_->Button1->move(search->x() + search->width() + kButtonGap, singles_->Button1->y());
-  singles_->BitBtn1->move(singles_->Button1->x() + singles_->Button1->width() + kButtonGap,
-                          singles_->BitBtn1->y());
+  search_button->move(search->x() + search->width() + kButtonGap, search_button->y());
+  charts_button->move(search_button->x() + search_button->width() + kButtonGap, charts_button->y());
   singles_->PlaceCredit(outer.width());
   if (results_shown_) frame->RelayoutRows();
 }
 
-bool TformMa::FormMouseWheel(const QPoint& global_pos, int delta) {
+bool TformMa::OnWheel(const QPoint& global_pos, int delta) {
   const QPoint client = mapFromGlobal(global_pos);
-  const int list_top = thlist_->mapTo(this, QPoint(0, 0)).y();
+  const int list_top = download_view_->mapTo(this, QPoint(0, 0)).y();
   if (client.y() >= list_top) {
-    thlist_->setFocus();
+    download_view_->setFocus();
     return false;
   }
   // Integer division truncates toward zero, as the rule asks: one notch of 120 is 24 pixels.
-  if (page_control_->currentIndex() == 0) {
-    QScrollBar* bar = Frame11()->verticalScrollBar();
+  if (pages_->currentIndex() == 0) {
+    QScrollBar* bar = ResultsFrame()->verticalScrollBar();
     bar->setValue(bar->value() - delta / kResultsWheelDivisor);
-  } else if (lastfmscrollbox_ != nullptr) {
-    QScrollBar* bar = lastfmscrollbox_->verticalScrollBar();
+  } else if (album_scroll_box_ != nullptr) {
+    QScrollBar* bar = album_scroll_box_->verticalScrollBar();
     bar->setValue(bar->value() - delta / kAlbumWheelDivisor);
   }
   return true;
 }
 
+void TformMa::WatchWheel(QWidget* widget) { widget->installEventFilter(this); }
+
 bool TformMa::eventFilter(QObject* watched, QEvent* event) {
-  switch (event->type()) {
-    case QEvent::Wheel: {
-      auto* widget = qobject_cast<QWidget*>(watched);
-      auto* wheel = static_cast<QWheelEvent*>(event);
-      if (widget == nullptr || widget->window() != this || wheel->angleDelta().y() == 0) break;
-      if (!FormMouseWheel(wheel->globalPosition().toPoint(), wheel->angleDelta().y())) break;
-      // Accepted, or Qt would offer the same event to every parent and scroll once for each.
+  if (event->type() == QEvent::Wheel) {
+    auto* wheel = static_cast<QWheelEvent*>(event);
+    if (wheel->angleDelta().y() != 0 && OnWheel(wheel->globalPosition().toPoint(), wheel->angleDelta().y())) {
       wheel->accept();
       return true;
     }
-    case QEvent::KeyPress:
-      if (watched == singles_->searchrequest) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        return searchrequestKeyDown(key->key(), key->modifiers());
-      }
-      break;
-    case QEvent::FocusIn:
-      // searchrequestEnter; after the click that gave the focus, or the click would undo it.
-      if (watched == singles_->searchrequest)
-        QTimer::singleShot(0, singles_->searchrequest, &QLineEdit::selectAll);
-      break;
-    default:
-      break;
   }
   return QWidget::eventFilter(watched, event);
 }
 
-bool TformMa::searchrequestKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-  if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
-  if (modifiers & Qt::ControlModifier)
-    singles_->BitBtn1->click();
+// The wheel over any other control of the window reaches here, as they leave it unused.
+void TformMa::wheelEvent(QWheelEvent* event) {
+  if (event->angleDelta().y() != 0 && OnWheel(event->globalPosition().toPoint(), event->angleDelta().y()))
+    event->accept();
   else
-    singles_->Button1->click();
-  return true;
+    event->ignore();
 }
 
-void TformMa::TabSheet1Show() {
-  thlist_->show();
+void TformMa::OnSinglesPageShown() {
+  download_view_->show();
   singles_->PlaceCredit(OuterSize().width());
-  singles_->searchrequest->setFocus();
+  singles_->SearchBox()->setFocus();
 }
 
 void TformMa::SwitchToResultsLayout() {
   results_shown_ = true;
   singles_->SwitchToResultsLayout();
-  page_control_->setCurrentIndex(0);
-  singles_->searchrequest->setFocus();
-  singles_->searchrequest->selectAll();
+  pages_->setCurrentIndex(0);
+  singles_->SearchBox()->setFocus();
+  singles_->SearchBox()->selectAll();
 }
 
 void TformMa::ResultsLaidOut() {
-  TFrame1* frame = Frame11();
+  TFrame1* frame = ResultsFrame();
   frame->ShowRows();
   singles_->ShowNothingFound(engine_.Results().NothingFound());
   frame->show();
-  FormResize();
+  LayOut();
 }
 
 }  // namespace melvoro::ui

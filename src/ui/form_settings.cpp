@@ -66,49 +66,49 @@ TformSettings::TformSettings(TArray& settings, std::filesystem::path app_folder,
 
 void TformSettings::BuildControls() {
   SettingsControls controls = LayOutSettingsControls(*this);
-  SpeedButton3 = controls.SpeedButton3;
-  Button2 = controls.Button2;
-  Edit5 = controls.Edit5;
-  Edit6 = controls.Edit6;
-  Button3 = controls.Button3;
-  Label6 = controls.Label6;
-  Edit7 = controls.Edit7;
-  Button1 = controls.Button1;
-  Button4 = controls.Button4;
+  log_button_ = controls.log_button;
+  connection_test_button_ = controls.connection_test_button;
+  threads_field_ = controls.threads_field;
+  folder_field_ = controls.folder_field;
+  browse_button_ = controls.browse_button;
+  create_folder_mark_ = controls.create_folder_mark;
+  email_field_ = controls.email_field;
+  update_button_ = controls.update_button;
+  ok_button_ = controls.ok_button;
 
   const auto hint_on_hover = [this](HelpMark* mark, const auto& text) {
     connect(mark, &HelpMark::entered, this, [this, text] { ShowHelpHint(ToQString(text), this); });
     connect(mark, &HelpMark::left, this, [] { HideHelpHint(); });
   };
-  hint_on_hover(controls.Label11, texts::kHelpProxy);
-  hint_on_hover(controls.Label13, texts::kHelpThreads);
-  hint_on_hover(controls.Label14, texts::kEmailHint);
-  connect(controls.Label14, &HelpMark::clicked, this,
+  hint_on_hover(controls.proxy_help, texts::kHelpProxy);
+  hint_on_hover(controls.threads_help, texts::kHelpThreads);
+  hint_on_hover(controls.email_help, texts::kEmailHint);
+  connect(controls.email_help, &HelpMark::clicked, this,
           [this] { ShowHelpHint(ToQString(texts::kEmailHint), this); });
-  connect(Label6, &HelpMark::entered, this, &TformSettings::Label6MouseEnter);
-  connect(Label6, &HelpMark::left, this, [this] {
+  connect(create_folder_mark_, &HelpMark::entered, this, &TformSettings::OnCreateFolderMarkEntered);
+  connect(create_folder_mark_, &HelpMark::left, this, [this] {
     HideHelpHint();
-    if (!asking_) label6_armed_ = true;
+    if (!asking_) create_mark_armed_ = true;
   });
 
-  connect(SpeedButton3, &QToolButton::clicked, this, &TformSettings::SpeedButton3Click);
-  connect(Button1, &QPushButton::clicked, this, &TformSettings::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TformSettings::Button2Click);
-  connect(Button3, &QPushButton::clicked, this, &TformSettings::Button3Click);
-  connect(Button4, &QPushButton::clicked, this, &TformSettings::Button4Click);
-  connect(Edit6, &QLineEdit::textChanged, this, &TformSettings::Edit6Change);
-  connect(controls.SpeedButton2, &QPushButton::clicked, this,
+  connect(log_button_, &QToolButton::clicked, this, &TformSettings::OnLogClicked);
+  connect(update_button_, &QPushButton::clicked, this, &TformSettings::OnUpdateClicked);
+  connect(connection_test_button_, &QPushButton::clicked, this, &TformSettings::OnConnectionTestClicked);
+  connect(browse_button_, &QPushButton::clicked, this, &TformSettings::OnBrowseClicked);
+  connect(ok_button_, &QPushButton::clicked, this, &TformSettings::OnOkClicked);
+  connect(folder_field_, &QLineEdit::textChanged, this, &TformSettings::OnFolderChanged);
+  connect(controls.report_problem_button, &QPushButton::clicked, this,
           [this] { Q_EMIT feedbackRequested(ToQString(texts::kReportProblemCaption)); });
-  connect(controls.BitBtn1, &QPushButton::clicked, this,
+  connect(controls.support_button, &QPushButton::clicked, this,
           [this] { Q_EMIT feedbackRequested(ToQString(texts::kSupportCaption)); });
 }
 
 void TformSettings::LoadFields() {
   const SettingsFields fields = FieldsFromTable(settings_);
-  Edit6->setText(ToQString(fields.UploadDir));
-  Edit6Change();  // the folder may have come or gone since the text was last set
-  Edit7->setText(ToQString(fields.Email));
-  Edit5->setText(ToQString(fields.ThreadsCount));
+  folder_field_->setText(ToQString(fields.UploadDir));
+  OnFolderChanged();  // the folder may have come or gone since the text was last set
+  email_field_->setText(ToQString(fields.Email));
+  threads_field_->setText(ToQString(fields.ThreadsCount));
 }
 
 // Spontaneous show and hide events come from minimizing and restoring, which neither reload
@@ -132,26 +132,26 @@ void TformSettings::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void TformSettings::Edit6Change() {
-  const FolderCheck check = CheckDownloadFolder(FromQString(Edit6->text()));
-  QPalette colours = Edit6->palette();
+void TformSettings::OnFolderChanged() {
+  const FolderCheck check = CheckDownloadFolder(FromQString(folder_field_->text()));
+  QPalette colours = folder_field_->palette();
   if (check.Exists) {
     colours.setColor(QPalette::Base, palette().color(QPalette::Base));
     download_folder_ = check.DownloadFolder;
-    Edit6->setToolTip(ToQString(texts::kFolderExistsHint));
+    folder_field_->setToolTip(ToQString(texts::kFolderExistsHint));
   } else {
     colours.setColor(QPalette::Base, kMissingFolderColour);
-    Edit6->setToolTip(ToQString(texts::kFolderMissingHint));
+    folder_field_->setToolTip(ToQString(texts::kFolderMissingHint));
   }
-  Edit6->setPalette(colours);
-  Label6->setVisible(!check.Exists);
+  folder_field_->setPalette(colours);
+  create_folder_mark_->setVisible(!check.Exists);
 }
 
-void TformSettings::Label6MouseEnter() {
+void TformSettings::OnCreateFolderMarkEntered() {
   // Closing the question with the pointer still on the mark enters it again: ask once per visit.
-  if (asking_ || !label6_armed_) return;
-  label6_armed_ = false;
-  const std::string folder = FromQString(Edit6->text());
+  if (asking_ || !create_mark_armed_) return;
+  create_mark_armed_ = false;
+  const std::string folder = FromQString(folder_field_->text());
   asking_ = true;
   const auto answer = QMessageBox::question(this, ToQString(texts::kCreateFolderCaption),
                                             ToQString(CreateFolderQuestion(folder)),
@@ -159,10 +159,10 @@ void TformSettings::Label6MouseEnter() {
   asking_ = false;
   if (answer != QMessageBox::Yes) return;
   if (const auto error = CreateDownloadFolder(folder)) ShowError(requests_.boxes, *error);
-  Edit6Change();
+  OnFolderChanged();
 }
 
-void TformSettings::Button1Click() {
+void TformSettings::OnUpdateClicked() {
   const std::filesystem::path updater = UpdaterPath(app_folder_);
   if (!IsRunnableFile(updater)) {
     ShowError(requests_.boxes, std::string(texts::kUpdaterMissing) + FromOsPath(updater));
@@ -171,19 +171,19 @@ void TformSettings::Button1Click() {
   }
 }
 
-void TformSettings::Button2Click() { StartConnectionTest(requests_, hosts_, log_); }
+void TformSettings::OnConnectionTestClicked() { StartConnectionTest(requests_, hosts_, log_); }
 
-void TformSettings::Button3Click() {
-  const FolderCheck current = CheckDownloadFolder(FromQString(Edit6->text()));
-  const QString start = current.Exists ? Edit6->text() : OsText(DesktopFolder());
+void TformSettings::OnBrowseClicked() {
+  const FolderCheck current = CheckDownloadFolder(FromQString(folder_field_->text()));
+  const QString start = current.Exists ? folder_field_->text() : OsText(DesktopFolder());
   const QString chosen = QFileDialog::getExistingDirectory(this, ToQString(texts::kChooseFolderTitle), start);
-  if (!chosen.isEmpty()) Edit6->setText(chosen);
+  if (!chosen.isEmpty()) folder_field_->setText(chosen);
 }
 
-void TformSettings::Button4Click() {
-  StoreFields(settings_, SettingsFields{.UploadDir = FromQString(Edit6->text()),
-                                        .Email = FromQString(Edit7->text()),
-                                        .ThreadsCount = FromQString(Edit5->text())});
+void TformSettings::OnOkClicked() {
+  StoreFields(settings_, SettingsFields{.UploadDir = FromQString(folder_field_->text()),
+                                        .Email = FromQString(email_field_->text()),
+                                        .ThreadsCount = FromQString(threads_field_->text())});
   try {
     SaveSettings(settings_, IniFile(app_folder_ / "config.ini"));
   } catch (const std::exception&) {
@@ -192,7 +192,7 @@ void TformSettings::Button4Click() {
   close();
 }
 
-void TformSettings::SpeedButton3Click() {
+void TformSettings::OnLogClicked() {
   if (!log_window_) return;
   log_window_->show();
   log_window_->raise();

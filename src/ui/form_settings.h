@@ -56,17 +56,17 @@ class TformSettings final : public QWidget {
  private:
   void BuildControls();
   void LoadFields();
-  void Edit6Change();
-  void Label6MouseEnter();
-  void Button1Click();
-  void Button2Click();
-  void Button3Click();
-  void Button4Click();
-  void SpeedButton3Click();
+  void OnFolderChanged();
+  void OnCreateFolderMarkEntered();
+  void OnUpdateClicked();
+  void OnConnectionTestClicked();
+  void OnBrowseClicked();
+  void OnOkClicked();
+  void OnLogClicked();
 
   TArray& settings_;
-  bool asking_ = false;       // the create-folder question is open
-  bool label6_armed_ = true;  // the pointer has left the mark since the last question
+  bool asking_ = false;            // the create-folder question is open
+  bool create_mark_armed_ = true;  // the pointer has left the mark since the last question
   const std::filesystem::path app_folder_;
   const Hosts& hosts_;
   RequestContext requests_;
@@ -75,15 +75,15 @@ class TformSettings final : public QWidget {
   QWidget* log_window_;
   std::string download_folder_;
 
-  QToolButton* SpeedButton3 = nullptr;
-  QPushButton* Button2 = nullptr;
-  ThreadsCountField* Edit5 = nullptr;
-  QLineEdit* Edit6 = nullptr;
-  QPushButton* Button3 = nullptr;
-  HelpMark* Label6 = nullptr;
-  QLineEdit* Edit7 = nullptr;
-  QPushButton* Button1 = nullptr;
-  QPushButton* Button4 = nullptr;
+  QToolButton* log_button_ = nullptr;
+  QPushButton* connection_test_button_ = nullptr;
+  ThreadsCountField* threads_field_ = nullptr;
+  QLineEdit* folder_field_ = nullptr;
+  QPushButton* browse_button_ = nullptr;
+  HelpMark* create_folder_mark_ = nullptr;
+  QLineEdit* email_field_ = nullptr;
+  QPushButton* update_button_ = nullptr;
+  QPushButton* ok_button_ = nullptr;
 };
 
 }  // namespace melvoro::ui

@@ -89,9 +89,9 @@ void TFrame1::BuildRow(int n) {
     control->setProperty("Tag", n);
     control->hide();
   }
-  connect(row.name, &ClickLabel::clicked, this, [this, n] { emit eventClick(n); });
-  connect(row.background, &RowBackground::pressed, this, [this, n] { emit eventClicksh(n); });
-  connect(row.play, &ClickLabel::clicked, this, [this, n] { emit eventImgClick(n); });
+  connect(row.name, &ClickLabel::clicked, this, [this, n] { emit nameClicked(n); });
+  connect(row.background, &RowBackground::pressed, this, [this, n] { emit backgroundPressed(n); });
+  connect(row.play, &ClickLabel::clicked, this, [this, n] { emit playClicked(n); });
 }
 
 void TFrame1::ShowRows() {

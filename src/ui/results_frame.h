@@ -42,9 +42,9 @@ class TFrame1 final : public QScrollArea {
 
  signals:
   // A row's name label was clicked / its background pressed / its play picture clicked.
-  void eventClick(int n);
-  void eventClicksh(int n);
-  void eventImgClick(int n);
+  void nameClicked(int n);
+  void backgroundPressed(int n);
+  void playClicked(int n);
 
  private:
   struct Row {

@@ -41,13 +41,13 @@ HelpMark* Mark(const char* name) {
 }
 
 // The proxy group: always automatic, so everything in it stays disabled.
-QGroupBox* ProxyGroup(HelpMark*& label11) {
+QGroupBox* ProxyGroup(HelpMark*& help) {
   auto* group = Named(new QGroupBox(ToQString(texts::kProxyGroup)), "GroupBox1");
   auto* automatic = Named(new QCheckBox(ToQString(texts::kProxyAutomatic)), "CheckBox3");
   automatic->setChecked(true);
   automatic->setEnabled(false);
   automatic->setToolTip(ToQString(texts::kProxyAutomaticHint));
-  label11 = Mark("Label11");
+  help = Mark("Label11");
 
   auto* panel = Named(new QWidget, "Panel1");
   panel->setEnabled(false);
@@ -73,7 +73,7 @@ QGroupBox* ProxyGroup(HelpMark*& label11) {
   auto* automatic_row = new QHBoxLayout;
   automatic_row->addWidget(automatic);
   automatic_row->addStretch();
-  automatic_row->addWidget(label11);
+  automatic_row->addWidget(help);
   layout->addLayout(automatic_row);
   layout->addWidget(panel);
   return group;
@@ -87,69 +87,69 @@ QPushButton* Button(const auto& text, const char* name) {
 
 SettingsControls LayOutSettingsControls(QWidget& window) {
   SettingsControls c{};
-  c.SpeedButton3 = Named(new QToolButton, "SpeedButton3");
-  c.SpeedButton3->setText(ToQString(texts::kSettingsLogButton));
-  c.SpeedButton3->setAutoRaise(true);
-  c.SpeedButton2 = Button(texts::kReportProblemButton, "SpeedButton2");
-  c.BitBtn1 = Button(texts::kSupportButton, "BitBtn1");
-  c.SpeedButton2->hide();
-  c.BitBtn1->hide();
+  c.log_button = Named(new QToolButton, "SpeedButton3");
+  c.log_button->setText(ToQString(texts::kSettingsLogButton));
+  c.log_button->setAutoRaise(true);
+  c.report_problem_button = Button(texts::kReportProblemButton, "SpeedButton2");
+  c.support_button = Button(texts::kSupportButton, "BitBtn1");
+  c.report_problem_button->hide();
+  c.support_button->hide();
 
-  QGroupBox* proxy = ProxyGroup(c.Label11);
-  c.Button2 = Button(texts::kCheckConnection, "Button2");
-  c.Button2->setToolTip(ToQString(texts::kCheckConnectionHint));
+  QGroupBox* proxy = ProxyGroup(c.proxy_help);
+  c.connection_test_button = Button(texts::kCheckConnection, "Button2");
+  c.connection_test_button->setToolTip(ToQString(texts::kCheckConnectionHint));
 
   QLabel* threads_label = Label(texts::kThreadsLabel, "Label4");
   threads_label->setToolTip(ToQString(texts::kThreadsHint));
-  c.Edit5 = new ThreadsCountField;
-  c.Edit5->Edit()->setToolTip(ToQString(texts::kThreadsHint));
-  c.Label13 = Mark("Label13");
+  c.threads_field = new ThreadsCountField;
+  c.threads_field->Edit()->setToolTip(ToQString(texts::kThreadsHint));
+  c.threads_help = Mark("Label13");
 
-  c.Edit6 = Named(new QLineEdit, "Edit6");
-  c.Edit6->setToolTip(ToQString(texts::kFolderFieldHint));
-  c.Button3 = Named(new QPushButton(QStringLiteral("...")), "Button3");
-  c.Button3->setFixedWidth(30);
-  c.Label6 = Mark("Label6");
+  c.folder_field = Named(new QLineEdit, "Edit6");
+  c.folder_field->setToolTip(ToQString(texts::kFolderFieldHint));
+  c.browse_button = Named(new QPushButton(QStringLiteral("...")), "Button3");
+  c.browse_button->setFixedWidth(30);
+  c.create_folder_mark = Mark("Label6");
 
   auto* image = Named(new QLabel, "Image1");
   image->setPixmap(QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(16, 16));
   image->setToolTip(ToQString(texts::kAccountHint));
   QLabel* email_label = Label(texts::kEmailLabel, "Label8");
   email_label->setToolTip(ToQString(texts::kEmailHint));
-  c.Edit7 = Named(new QLineEdit, "Edit7");
-  c.Edit7->setToolTip(ToQString(texts::kEmailFieldHint));
-  c.Label14 = Mark("Label14");
+  c.email_field = Named(new QLineEdit, "Edit7");
+  c.email_field->setToolTip(ToQString(texts::kEmailFieldHint));
+  c.email_help = Mark("Label14");
 
-  c.Button1 = Button(texts::kCheckUpdates, "Button1");
-  c.Button4 = Button(texts::kOk, "Button4");
-  c.Button4->setDefault(true);
+  c.update_button = Button(texts::kCheckUpdates, "Button1");
+  c.ok_button = Button(texts::kOk, "Button4");
+  c.ok_button->setDefault(true);
 
   auto* layout = new QVBoxLayout(&window);
   layout->setContentsMargins(10, 6, 10, 10);
   layout->setSpacing(8);
   auto* top_row = new QHBoxLayout;
-  top_row->addWidget(c.SpeedButton3);
+  top_row->addWidget(c.log_button);
   top_row->addStretch();
-  top_row->addWidget(c.SpeedButton2);
-  top_row->addWidget(c.BitBtn1);
+  top_row->addWidget(c.report_problem_button);
+  top_row->addWidget(c.support_button);
   layout->addLayout(top_row);
   layout->addWidget(proxy);
-  layout->addWidget(c.Button2);
+  layout->addWidget(c.connection_test_button);
   layout->addSpacing(8);
 
   auto* threads_row = new QHBoxLayout;
   threads_row->addWidget(threads_label);
-  threads_row->addWidget(c.Edit5);
+  threads_row->addWidget(c.threads_field);
   threads_row->addStretch();
-  threads_row->addWidget(c.Label13);
+  threads_row->addWidget(c.threads_help);
   layout->addLayout(threads_row);
   layout->addSpacing(8);
 
   layout->addWidget(Label(texts::kFolderLabel, "LabelFolder"));
   auto* folder_row = new QHBoxLayout;
-  folder_row->addWidget(c.Edit6);
-  folder_row->addWidget(c.Button3);
-  folder_row->addWidget(c.Label6);
+  folder_row->addWidget(c.folder_field);
+  folder_row->addWidget(c.browse_button);
+  folder_row->addWidget(c.create_folder_mark);
   layout->addLayout(folder_row);
   layout->addSpacing(8);
 
@@ -159,16 +159,16 @@ SettingsControls LayOutSettingsControls(QWidget& window) {
   email_title->addWidget(image);
   layout->addLayout(email_title);
   auto* email_row = new QHBoxLayout;
-  email_row->addWidget(c.Edit7);
-  email_row->addWidget(c.Label14);
+  email_row->addWidget(c.email_field);
+  email_row->addWidget(c.email_help);
   layout->addLayout(email_row);
   layout->addSpacing(8);
 
-  layout->addWidget(c.Button1);
+  layout->addWidget(c.update_button);
   layout->addStretch();
   auto* bottom_row = new QHBoxLayout;
   bottom_row->addStretch();
-  bottom_row->addWidget(c.Button4);
+  bottom_row->addWidget(c.ok_button);
   layout->addLayout(bottom_row);
   return c;
 }

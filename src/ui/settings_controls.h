@@ -12,23 +12,23 @@ class HelpMark;
 class ThreadsCountField;
 
 struct SettingsControls {
-  QToolButton* SpeedButton3;  // "Лог"
-  HelpMark* Label11;          // proxy help
-  QPushButton* Button2;       // connection test
-  ThreadsCountField* Edit5;   // with UpDown1
-  HelpMark* Label13;          // downloads help
-  QLineEdit* Edit6;           // folder
-  QPushButton* Button3;       // "..."
-  HelpMark* Label6;           // offers to create a missing folder
-  QLineEdit* Edit7;           // e-mail
-  HelpMark* Label14;          // e-mail help
-  QPushButton* Button1;       // updater
-  QPushButton* Button4;       // "ОК"
-  QPushButton* SpeedButton2;  // hidden feedback opener
-  QPushButton* BitBtn1;       // hidden support opener
+  QToolButton* log_button;
+  HelpMark* proxy_help;
+  QPushButton* connection_test_button;
+  ThreadsCountField* threads_field;
+  HelpMark* threads_help;
+  QLineEdit* folder_field;
+  QPushButton* browse_button;
+  HelpMark* create_folder_mark;  // offers to create a missing folder
+  QLineEdit* email_field;
+  HelpMark* email_help;
+  QPushButton* update_button;
+  QPushButton* ok_button;
+  QPushButton* report_problem_button;  // hidden feedback opener
+  QPushButton* support_button;         // hidden feedback opener
 };
 
-// Builds every control into window, named after it (objectName).
+// Builds every control into window; each keeps its original name as its object name.
 SettingsControls LayOutSettingsControls(QWidget& window);
 
 }  // namespace melvoro::ui

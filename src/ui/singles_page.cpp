@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "core/texts.h"
 #include "ui/qt_text.h"
@@ -38,6 +39,19 @@ QFont Tahoma(int pixel_height) {
   return font;
 }
 
+// Entering the box selects its text, after the click that gave the focus (or that click
+// would undo the selection).
+class SearchLineEdit final : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    QLineEdit::focusInEvent(event);
+    QTimer::singleShot(0, this, &QLineEdit::selectAll);
+  }
+};
+
 }  // namespace
 
 SinglesPage::SinglesPage(const ResultRows& rows, const QString& welcome, QWidget* parent) : QWidget(parent) {
@@ -47,72 +61,72 @@ SinglesPage::SinglesPage(const ResultRows& rows, const QString& welcome, QWidget
   white.setColor(QPalette::Window, Qt::white);
   setPalette(white);
 
-  Frame11 = new TFrame1(rows, this);
-  Frame11->setGeometry(kLeft, kFrameTop, kDesignWidth, 300);
-  Frame11->hide();
+  results_frame_ = new TFrame1(rows, this);
+  results_frame_->setGeometry(kLeft, kFrameTop, kDesignWidth, 300);
+  results_frame_->hide();
 
-  Panel2 = SilverPanel("Panel2", this);
-  Panel2->setGeometry(kLeft, 120, kDesignWidth, 3);
-  Panel3 = SilverPanel("Panel3", this);
-  Panel3->setGeometry(kLeft, 220, kDesignWidth, 3);
-  Panel4 = SilverPanel("Panel4", this);
-  Panel4->setGeometry(kLeft, 140, kDesignWidth, 64);
-  Label3 = new QLabel(welcome, Panel4);
-  Label3->setObjectName("Label3");
-  Label3->setFont(Tahoma(21));
-  Label3->setAlignment(Qt::AlignCenter);
-  Label3->setGeometry(0, 0, kDesignWidth, 64);
+  upper_rule_ = SilverPanel("Panel2", this);
+  upper_rule_->setGeometry(kLeft, 120, kDesignWidth, 3);
+  lower_rule_ = SilverPanel("Panel3", this);
+  lower_rule_->setGeometry(kLeft, 220, kDesignWidth, 3);
+  message_panel_ = SilverPanel("Panel4", this);
+  message_panel_->setGeometry(kLeft, 140, kDesignWidth, 64);
+  message_label_ = new QLabel(welcome, message_panel_);
+  message_label_->setObjectName("Label3");
+  message_label_->setFont(Tahoma(21));
+  message_label_->setAlignment(Qt::AlignCenter);
+  message_label_->setGeometry(0, 0, kDesignWidth, 64);
 
-  searchrequest = new QLineEdit(ToQString(texts::kSearchPrompt), this);
-  searchrequest->setObjectName("searchrequest");
-  searchrequest->setFont(Tahoma(16));
-  searchrequest->setGeometry(kSearchLeft, kIntroSearchTop, kDesignWidth - 2 * (kButtonWidth + 4),
-                             kSearchHeight);
-  Button1 = new QPushButton(ToQString(texts::kSearchButton), this);
-  Button1->setObjectName("Button1");
-  Button1->setAutoDefault(false);
-  BitBtn1 = new QPushButton(ToQString(texts::kChartsButton), this);
-  BitBtn1->setObjectName("BitBtn1");
-  BitBtn1->setAutoDefault(false);
-  for (QPushButton* button : {Button1, BitBtn1}) button->resize(kButtonWidth, kSearchHeight);
-  Button1->move(searchrequest->geometry().right() + 1 + 4, kIntroSearchTop);
-  BitBtn1->move(Button1->geometry().right() + 1 + 4, kIntroSearchTop);
+  search_box_ = new SearchLineEdit(ToQString(texts::kSearchPrompt), this);
+  search_box_->setObjectName("searchrequest");
+  search_box_->setFont(Tahoma(16));
+  search_box_->setGeometry(kSearchLeft, kIntroSearchTop, kDesignWidth - 2 * (kButtonWidth + 4),
+                           kSearchHeight);
+  search_button_ = new QPushButton(ToQString(texts::kSearchButton), this);
+  search_button_->setObjectName("Button1");
+  search_button_->setAutoDefault(false);
+  charts_button_ = new QPushButton(ToQString(texts::kChartsButton), this);
+  charts_button_->setObjectName("BitBtn1");
+  charts_button_->setAutoDefault(false);
+  for (QPushButton* button : {search_button_, charts_button_}) button->resize(kButtonWidth, kSearchHeight);
+  search_button_->move(search_box_->geometry().right() + 1 + 4, kIntroSearchTop);
+  charts_button_->move(search_button_->geometry().right() + 1 + 4, kIntroSearchTop);
 
   // The credit sits on the page's white: grey 0xCCCCCC on silver could not be read.
-  copyright = new QFrame(this);
-  copyright->setObjectName("copyright");
-  copyright->resize(kCreditWidth, kCreditHeight);
-  Label2 = new QLabel(ToQString(texts::kCreditLine), copyright);
-  Label2->setObjectName("Label2");
-  Label2->setAlignment(Qt::AlignCenter);
-  QPalette grey = Label2->palette();
+  credit_panel_ = new QFrame(this);
+  credit_panel_->setObjectName("copyright");
+  credit_panel_->resize(kCreditWidth, kCreditHeight);
+  credit_label_ = new QLabel(ToQString(texts::kCreditLine), credit_panel_);
+  credit_label_->setObjectName("Label2");
+  credit_label_->setAlignment(Qt::AlignCenter);
+  QPalette grey = credit_label_->palette();
   grey.setColor(QPalette::WindowText, QColor(0xCC, 0xCC, 0xCC));
-  Label2->setPalette(grey);
-  Label2->setGeometry(0, 0, kCreditWidth, kCreditHeight);
+  credit_label_->setPalette(grey);
+  credit_label_->setGeometry(0, 0, kCreditWidth, kCreditHeight);
 }
 
 void SinglesPage::SwitchToResultsLayout() {
-  for (QWidget* intro :
-       {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Panel4), static_cast<QWidget*>(Panel2),
-        static_cast<QWidget*>(Panel3), static_cast<QWidget*>(copyright)})
+  for (QWidget* intro : {static_cast<QWidget*>(credit_label_), static_cast<QWidget*>(message_panel_),
+                         static_cast<QWidget*>(upper_rule_), static_cast<QWidget*>(lower_rule_),
+                         static_cast<QWidget*>(credit_panel_)})
     intro->hide();
-  for (QWidget* control :
-       {static_cast<QWidget*>(searchrequest), static_cast<QWidget*>(Button1), static_cast<QWidget*>(BitBtn1)})
+  for (QWidget* control : {static_cast<QWidget*>(search_box_), static_cast<QWidget*>(search_button_),
+                           static_cast<QWidget*>(charts_button_)})
     control->move(control->x(), kResultsSearchTop);
 }
 
 void SinglesPage::ShowNothingFound(bool nothing_found) {
   if (!nothing_found) {
-    Panel4->hide();
+    message_panel_->hide();
     return;
   }
-  Label3->setText(ToQString(texts::kNothingFound));
-  Panel4->show();
-  Panel4->raise();
+  message_label_->setText(ToQString(texts::kNothingFound));
+  message_panel_->show();
+  message_panel_->raise();
 }
 
 void SinglesPage::PlaceCredit(int window_width) {
-  copyright->move(window_width / 2 - Label2->width() / 2, height() - copyright->height());
+  credit_panel_->move(window_width / 2 - credit_label_->width() / 2, height() - credit_panel_->height());
 }
 
 }  // namespace melvoro::ui

@@ -25,26 +25,35 @@ class SinglesPage final : public QWidget {
   static constexpr int kResultsSearchTop = 26;
   static constexpr int kFrameTop = 58;
 
-  // welcome: the start message shown in Panel4.
+  // welcome: the start message shown in the message panel.
   SinglesPage(const ResultRows& rows, const QString& welcome, QWidget* parent = nullptr);
 
   // Hides the intro controls and moves the search box up, for good.
   void SwitchToResultsLayout();
-  // Panel4 with the nothing-found message, or hidden.
+  // The message panel with the nothing-found message, or hidden.
   void ShowNothingFound(bool nothing_found);
   // The credit panel at the page's bottom edge, centred under a window of window_width.
   void PlaceCredit(int window_width);
 
-  QLineEdit* searchrequest;
-  QPushButton* Button1;
-  QPushButton* BitBtn1;
-  QFrame* Panel4;
-  QLabel* Label3;
-  QFrame* copyright;
-  QLabel* Label2;
-  QFrame* Panel2;
-  QFrame* Panel3;
-  TFrame1* Frame11;
+  QLineEdit* SearchBox() const { return search_box_; }
+  QPushButton* SearchButton() const { return search_button_; }
+  QPushButton* ChartsButton() const { return charts_button_; }
+  QFrame* MessagePanel() const { return message_panel_; }
+  QLabel* MessageLabel() const { return message_label_; }
+  QFrame* CreditPanel() const { return credit_panel_; }
+  TFrame1* ResultsFrame() const { return results_frame_; }
+
+ private:
+  QLineEdit* search_box_;
+  QPushButton* search_button_;
+  QPushButton* charts_button_;
+  QFrame* message_panel_;
+  QLabel* message_label_;
+  QFrame* credit_panel_;
+  QLabel* credit_label_;
+  QFrame* upper_rule_;
+  QFrame* lower_rule_;
+  TFrame1* results_frame_;
 };
 
 }  // namespace melvoro::ui

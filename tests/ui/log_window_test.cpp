@@ -26,7 +26,7 @@ TEST(LogWindow, ListsEntriesNewestFirstAndFollowsTheLog) {
   log.AddLogEntry("before the window", "", kLogInfo);
 
   ui::TformLog window(log);
-  QTreeWidget& list = *window.ListView1();
+  QTreeWidget& list = *window.EntryList();
   ASSERT_EQ(list.topLevelItemCount(), 1);
   log.AddLogEntry(std::string(W1251(u8"Ничего не найдено из контакта.")), "<html>", kLogNothingFound);
   log.AddLogEntry("http://support.localhost/isword.txt", "", kLogInfo);
@@ -52,8 +52,8 @@ TEST(LogWindow, SelectingAnEntryShowsItsDetails) {
   log.AddLogEntry("lines", "first\nsecond", kLogError);
   log.AddLogEntry("page", R"(<meta charset="utf-8"><p>)" + std::string("Привет") + "</p>", kLogNothingFound);
   log.AddLogEntry("empty", "", kLogInfo);
-  QTreeWidget& list = *window.ListView1();
-  QPlainTextEdit& memo = *window.Memo1();
+  QTreeWidget& list = *window.EntryList();
+  QPlainTextEdit& memo = *window.DetailsBox();
 
   list.setCurrentItem(list.topLevelItem(2));
   EXPECT_EQ(memo.toPlainText(), "first\nsecond");

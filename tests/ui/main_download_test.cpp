@@ -21,7 +21,7 @@ constexpr char kFile[] = "Neon Tundra - Intro.mp3";
 
 // Opens the list's menu on row index, as a right click there would.
 void OpenMenu(ui::DownloadListView* view, int index) {
-  view->thlistContextPopup(view->visualRect(view->model()->index(index, 1)).center());
+  view->OpenMenuAt(view->visualRect(view->model()->index(index, 1)).center());
 }
 
 TEST_F(MainWindowTest, AClickedRowIsQueuedOnceDownloadedUnderItsNameAndTurnsGreen) {
@@ -30,9 +30,9 @@ TEST_F(MainWindowTest, AClickedRowIsQueuedOnceDownloadedUnderItsNameAndTurnsGree
   const int n = RowNamed(kSong);
   ClickRowName(n);
   ClickRowName(n);
-  QTest::mousePress(window_->Frame11()->Background(n), Qt::LeftButton, {}, QPoint(200, 5));
-  EXPECT_EQ(window_->Frame11()->Background(n)->Fill(), QColor(255, 255, 127));
-  EXPECT_EQ(window_->Frame11()->NameLabel(n)->cursor().shape(), Qt::ArrowCursor);
+  QTest::mousePress(window_->ResultsFrame()->Background(n), Qt::LeftButton, {}, QPoint(200, 5));
+  EXPECT_EQ(window_->ResultsFrame()->Background(n)->Fill(), QColor(255, 255, 127));
+  EXPECT_EQ(window_->ResultsFrame()->NameLabel(n)->cursor().shape(), Qt::ArrowCursor);
 
   const DownloadList& list = engine_->Queue().List();
   ASSERT_EQ(list.Count(), 2);  // the search and the one song
@@ -42,7 +42,7 @@ TEST_F(MainWindowTest, AClickedRowIsQueuedOnceDownloadedUnderItsNameAndTurnsGree
 
   EXPECT_EQ(Downloads(), std::vector<std::string>{kFile});
   EXPECT_FALSE(ReadFile(downloads_ / kFile).empty());
-  EXPECT_EQ(window_->Frame11()->Background(n)->Fill(), QColor(120, 205, 120));
+  EXPECT_EQ(window_->ResultsFrame()->Background(n)->Fill(), QColor(120, 205, 120));
   window_->ListModel()->Flush();
   const QModelIndex size = window_->ListModel()->index(1, 3);
   EXPECT_TRUE(size.data().toString().endsWith(QString::fromUtf8(" Кб")));
@@ -64,15 +64,15 @@ TEST_F(MainWindowTest, AFailedTransferLeavesNoFileAndCanBeRetried) {
   ui::DownloadListModel* model = window_->ListModel();
   model->Flush();
   EXPECT_FALSE(model->index(1, 0).data(Qt::ToolTipRole).toString().isEmpty());
-  ui::DownloadListView* view = window_->thlist();
+  ui::DownloadListView* view = window_->DownloadView();
   OpenMenu(view, 1);
-  ASSERT_TRUE(view->PopupMenu1()->isVisible());
-  EXPECT_TRUE(view->NRetry()->isVisible());
-  EXPECT_FALSE(view->N2()->isVisible());
-  view->PopupMenu1()->hide();
+  ASSERT_TRUE(view->Menu()->isVisible());
+  EXPECT_TRUE(view->RetryAction()->isVisible());
+  EXPECT_FALSE(view->ListenAction()->isVisible());
+  view->Menu()->hide();
 
   ArmMp3Fault("");
-  view->NRetry()->trigger();
+  view->RetryAction()->trigger();
   ASSERT_TRUE(WaitForState(1, DownloadState::Done));
   EXPECT_EQ(Downloads(), std::vector<std::string>{kFile});
   EXPECT_EQ(boxes_.shown.size(), 1u);
@@ -81,21 +81,21 @@ TEST_F(MainWindowTest, AFailedTransferLeavesNoFileAndCanBeRetried) {
 TEST_F(MainWindowTest, TheMenuAppearsOnlyForStartedRowsAndShowsTheFileInItsFolder) {
   Open();
   SearchAndWait("Neon Tundra");
-  ui::DownloadListView* view = window_->thlist();
+  ui::DownloadListView* view = window_->DownloadView();
   OpenMenu(view, 0);  // the search row: no transfer, no menu
-  EXPECT_FALSE(view->PopupMenu1()->isVisible());
+  EXPECT_FALSE(view->Menu()->isVisible());
 
   ClickRowName(RowNamed(kSong));
   ASSERT_TRUE(WaitForState(1, DownloadState::Done));
   OpenMenu(view, 1);
-  ASSERT_TRUE(view->PopupMenu1()->isVisible());
-  EXPECT_TRUE(view->N2()->isVisible());
-  EXPECT_TRUE(view->N3()->isVisible());
-  EXPECT_FALSE(view->NRetry()->isVisible());
-  view->PopupMenu1()->hide();
+  ASSERT_TRUE(view->Menu()->isVisible());
+  EXPECT_TRUE(view->ListenAction()->isVisible());
+  EXPECT_TRUE(view->OpenFolderAction()->isVisible());
+  EXPECT_FALSE(view->RetryAction()->isVisible());
+  view->Menu()->hide();
 
-  view->N3()->trigger();
-  view->N2()->trigger();
+  view->OpenFolderAction()->trigger();
+  view->ListenAction()->trigger();
   // The stored path has the doubled separator of a folder ending in one; the file manager
   // gets it collapsed, the player the path as stored.
   const std::string stored = engine_->Queue().List().Row(1).Path;
@@ -123,12 +123,12 @@ TEST_F(MainWindowTest, ARunningTransferOffersItsFolderAndClosingLeavesNoPartialF
   ASSERT_TRUE(WaitUntil([&] { return !Downloads().empty(); }));  // the part file is being written
 
   // Nothing stands under the song's name yet: its folder can be opened, the song not played.
-  ui::DownloadListView* view = window_->thlist();
+  ui::DownloadListView* view = window_->DownloadView();
   OpenMenu(view, 1);
-  ASSERT_TRUE(view->PopupMenu1()->isVisible());
-  EXPECT_TRUE(view->N3()->isVisible());
-  EXPECT_FALSE(view->N2()->isVisible());
-  view->PopupMenu1()->hide();
+  ASSERT_TRUE(view->Menu()->isVisible());
+  EXPECT_TRUE(view->OpenFolderAction()->isVisible());
+  EXPECT_FALSE(view->ListenAction()->isVisible());
+  view->Menu()->hide();
 
   window_.reset();
   EXPECT_TRUE(Downloads().empty());

@@ -1,5 +1,6 @@
 #include "main_fixture.h"
 
+#include <QtTest/qtestspontaneevent.h>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,7 +50,7 @@ void MainWindowTest::Open() {
 }
 
 void MainWindowTest::Search(const std::string& utf8_query, Qt::KeyboardModifiers modifiers) {
-  QLineEdit* box = window_->TabSheet1()->searchrequest;
+  QLineEdit* box = window_->Singles()->SearchBox();
   box->setFocus();
   box->selectAll();
   QTest::keyClicks(box, QString::fromStdString(utf8_query));
@@ -71,7 +72,7 @@ int MainWindowTest::RowNamed(const std::string& utf8_name) const {
 }
 
 void MainWindowTest::ClickRowName(int n) {
-  QTest::mouseClick(window_->Frame11()->NameLabel(n), Qt::LeftButton, {}, QPoint(3, 3));
+  QTest::mouseClick(window_->ResultsFrame()->NameLabel(n), Qt::LeftButton, {}, QPoint(3, 3));
 }
 
 void MainWindowTest::ArmMp3Fault(const std::string& kind) { ArmFault("/u", kind); }
@@ -107,7 +108,10 @@ void MainWindowTest::Wheel(QWidget* widget, const QPoint& local, int delta) {
   const QPointF global = widget->mapToGlobal(QPointF(local));
   QWheelEvent event(QPointF(local), global, QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
                     Qt::NoScrollPhase, false);
-  QApplication::sendEvent(widget, &event);
+  // As from the mouse: offered to the control under the pointer, then to its parents in turn.
+  // (sendEvent would mark it as the program's own, which goes to the one control only).
+  QSpontaneKeyEvent::setSpontaneous(&event);
+  qApp->notify(widget, &event);
 }
 
 }  // namespace melvoro::test

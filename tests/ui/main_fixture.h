@@ -66,7 +66,7 @@ class MainWindowTest : public ::testing::Test {
   std::vector<std::string> Downloads() const;
   // Waits until download-list row index is in state.
   bool WaitForState(int index, DownloadState state, int timeout_ms = 30000) const;
-  // Sends a wheel notch to the widget under global position pos.
+  // Turns the wheel by delta with the pointer at local in widget.
   void Wheel(QWidget* widget, const QPoint& local, int delta);
 
   PlacementSandbox placement_;

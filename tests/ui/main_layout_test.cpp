@@ -1,8 +1,10 @@
-// The main window's layout rules: resizing and the mouse wheel.
+// The main window's layout as the user meets it: resizing and the mouse wheel.
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
 #include "main_fixture.h"
@@ -14,41 +16,67 @@
 namespace melvoro::test {
 namespace {
 
-TEST_F(MainWindowTest, ResizingMovesRowsOnlyOnceResultsAreShown) {
-  Open();
-  ui::TFrame1* frame = window_->Frame11();
-  ui::SinglesPage* page = window_->TabSheet1();
-  const int background_width = frame->Background(1)->width();
-  window_->resize(window_->width() + 100, window_->height());
-  QTest::qWait(10);
-  // Before the first search the rows stay as built; the frame and the search box follow.
-  EXPECT_EQ(frame->Background(1)->width(), background_width);
-  EXPECT_EQ(frame->width(), window_->OuterSize().width() - 40);
-  EXPECT_EQ(page->searchrequest->width(), window_->OuterSize().width() - 190);
-  EXPECT_EQ(page->Button1->x(), page->searchrequest->x() + page->searchrequest->width() + 4);
-  EXPECT_EQ(page->BitBtn1->x(), page->Button1->x() + page->Button1->width() + 4);
-  EXPECT_EQ(window_->PanelForLoadingImage()->width(), window_->OuterSize().width() - 280);
+// Where a control lies in the window.
+QRect InWindow(const QWidget* widget) {
+  return {widget->mapTo(widget->window(), QPoint(0, 0)), widget->size()};
+}
 
-  SearchAndWait("e");
-  std::vector<int> widths, lefts;
-  for (int n = 1; n <= ResultRows::kRowCount; ++n) {
-    widths.push_back(frame->Background(n)->width());
-    lefts.push_back(frame->ProgressBar(n)->x());
+// What the user must be able to see and reach at any size: the search row and the top bar
+// whole, inside the window and clear of each other and of the tabs; the results between the
+// search row and the download list; every shown row across the frame, short of its scroll bar.
+void ExpectUsable(ui::TformMa& window) {
+  ui::SinglesPage* page = window.Singles();
+  const std::vector<QWidget*> controls = {page->SearchBox(), page->SearchButton(), page->ChartsButton(),
+                                          window.findChild<QWidget*>("SpeedButton1"),
+                                          window.findChild<QWidget*>("SpeedButton4")};
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    ASSERT_NE(controls[i], nullptr);
+    EXPECT_TRUE(controls[i]->isVisible()) << i;
+    EXPECT_TRUE(window.rect().contains(InWindow(controls[i]))) << i;
+    for (std::size_t j = 0; j < i; ++j)
+      EXPECT_FALSE(InWindow(controls[i]).intersects(InWindow(controls[j]))) << i;
   }
-  EXPECT_EQ(widths[0], frame->width() - 30);
-  EXPECT_EQ(lefts[0], frame->width() - 190);
-  window_->resize(window_->width() + 100, window_->height());
-  QTest::qWait(10);
-  for (int n = 1; n <= ResultRows::kRowCount; ++n) {
-    ASSERT_EQ(frame->Background(n)->width(), widths[static_cast<std::size_t>(n - 1)] + 100) << n;
-    ASSERT_EQ(frame->ProgressBar(n)->x(), lefts[static_cast<std::size_t>(n - 1)] + 100) << n;
+  QTabBar* tabs = window.Pages()->tabBar();
+  const QRect top_panel = InWindow(window.TopPanel());
+  for (int tab = 0; tab < tabs->count(); ++tab) {
+    if (!tabs->isTabVisible(tab)) continue;
+    const QRect shown(tabs->mapTo(&window, tabs->tabRect(tab).topLeft()), tabs->tabRect(tab).size());
+    EXPECT_FALSE(shown.intersects(top_panel)) << tab;
+  }
+
+  ui::TFrame1* frame = window.ResultsFrame();
+  if (!frame->isVisible()) return;
+  const QRect results = InWindow(frame);
+  EXPECT_GE(results.top(), InWindow(page->SearchBox()).bottom());
+  EXPECT_LE(results.bottom(), InWindow(page).bottom());
+  EXPECT_LE(results.bottom(), InWindow(window.DownloadView()).top());
+  EXPECT_LE(results.right(), window.rect().right());
+  const int room = frame->viewport()->width();
+  for (int n = 1; n <= ResultRows::kRowCount && frame->Background(n)->isVisible(); ++n) {
+    const QRect row = frame->Background(n)->geometry();
+    ASSERT_LE(row.right(), room) << n;
+    ASSERT_GT(row.right(), room - 40) << n;  // across the frame, not left at an old width
+    ASSERT_LE(frame->NameLabel(n)->geometry().right(), row.right()) << n;
+  }
+}
+
+TEST_F(MainWindowTest, ControlsStayWholeAndApartAtAnySize) {
+  Open();
+  ExpectUsable(*window_);
+  SearchAndWait("e");
+  ASSERT_TRUE(window_->ResultsFrame()->Background(1)->isVisible());
+  for (const QSize size : {window_->size(), window_->size() + QSize(300, 200), window_->minimumSize()}) {
+    window_->resize(size);
+    QTest::qWait(10);
+    SCOPED_TRACE(QString("%1 x %2").arg(size.width()).arg(size.height()).toStdString());
+    ExpectUsable(*window_);
   }
 }
 
 TEST_F(MainWindowTest, TheWheelScrollsTheResultsByAFifthAndLeavesTheListItsOwn) {
   Open();
   SearchAndWait("e");
-  ui::TFrame1* frame = window_->Frame11();
+  ui::TFrame1* frame = window_->ResultsFrame();
   QScrollBar* bar = frame->verticalScrollBar();
   ASSERT_GT(bar->maximum(), 100) << "the search must give more rows than the frame shows";
   bar->setValue(100);
@@ -56,15 +84,19 @@ TEST_F(MainWindowTest, TheWheelScrollsTheResultsByAFifthAndLeavesTheListItsOwn) 
   // Over a row, over the search box: both scroll the results.
   Wheel(frame->NameLabel(5), QPoint(2, 2), -120);
   EXPECT_EQ(bar->value(), 124);
-  Wheel(window_->TabSheet1()->searchrequest, QPoint(5, 5), 120);
+  Wheel(window_->Singles()->SearchBox(), QPoint(5, 5), 120);
   EXPECT_EQ(bar->value(), 100);
   Wheel(frame->Background(6), QPoint(5, 5), 7);  // 7 / 5 truncates to 1
   EXPECT_EQ(bar->value(), 99);
+  // Over the tab row too, which would otherwise turn the pages.
+  Wheel(window_->Pages()->tabBar(), QPoint(5, 5), -120);
+  EXPECT_EQ(bar->value(), 123);
+  EXPECT_EQ(window_->Pages()->currentIndex(), 0);
 
   // Over the download list: the list takes the focus, the results stay where they are.
-  ui::DownloadListView* list = window_->thlist();
+  ui::DownloadListView* list = window_->DownloadView();
   Wheel(list->viewport(), QPoint(10, 10), -120);
-  EXPECT_EQ(bar->value(), 99);
+  EXPECT_EQ(bar->value(), 123);
   EXPECT_TRUE(list->hasFocus());
 }
 

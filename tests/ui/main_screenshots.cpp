@@ -60,15 +60,15 @@ int main(int argc, char** argv) {
   window.show();
   if (!QTest::qWaitForWindowExposed(&window) || !Save(window, out + "/main-intro.png")) return 1;
 
-  window.TabSheet1()->searchrequest->setText(QString::fromUtf8("Северный Ветер"));
-  window.Button1Click();
-  melvoro::ui::TFrame1* frame = window.Frame11();
+  window.Singles()->SearchBox()->setText(QString::fromUtf8("Северный Ветер"));
+  window.OnSearchClicked();
+  melvoro::ui::TFrame1* frame = window.ResultsFrame();
   if (!melvoro::test::WaitUntil([&] { return frame->NameLabel(1)->isVisible(); })) return 1;
   // The first song comes slowly, so one row shows a download under way.
   melvoro::ResultRows& results = engine.Results();
   results.Queue(1);
   engine.Queue().AddFoundSong(1, results.NameText(1), results.Row(1).Song.Link + "?netsim_rate=300000");
-  for (int n : {2, 4}) window.eventClick(n);
+  for (int n : {2, 4}) window.OnRowClicked(n);
   const melvoro::DownloadList& list = engine.Queue().List();
   melvoro::test::WaitUntil([&] {
     return list.Count() == 4 && list.Row(2).State == melvoro::DownloadState::Done &&

@@ -22,9 +22,9 @@ using ui::TFrame1;
 
 TEST_F(MainWindowTest, EnterSendsTheSearchAndFillsTheRows) {
   Open();
-  ui::SinglesPage* page = window_->TabSheet1();
-  EXPECT_EQ(page->searchrequest->y(), ui::SinglesPage::kIntroSearchTop);
-  EXPECT_TRUE(page->copyright->isVisible());
+  ui::SinglesPage* page = window_->Singles();
+  EXPECT_EQ(page->SearchBox()->y(), ui::SinglesPage::kIntroSearchTop);
+  EXPECT_TRUE(page->CreditPanel()->isVisible());
 
   SearchAndWait("Glass Otters");
 
@@ -40,7 +40,7 @@ TEST_F(MainWindowTest, EnterSendsTheSearchAndFillsTheRows) {
   EXPECT_TRUE(asked);
 
   // Four songs: four rows shown, fresh and clickable, the rest hidden.
-  TFrame1* frame = window_->Frame11();
+  TFrame1* frame = window_->ResultsFrame();
   EXPECT_TRUE(frame->isVisible());
   EXPECT_EQ(frame->NameLabel(1)->text(), "Glass Otters - Paper Lanterns");
   for (int n = 1; n <= 4; ++n) {
@@ -55,41 +55,41 @@ TEST_F(MainWindowTest, EnterSendsTheSearchAndFillsTheRows) {
 
   // The intro gave way to the results layout, for good.
   EXPECT_TRUE(window_->ResultsShown());
-  EXPECT_EQ(page->searchrequest->y(), ui::SinglesPage::kResultsSearchTop);
-  EXPECT_EQ(page->Button1->y(), ui::SinglesPage::kResultsSearchTop);
-  EXPECT_FALSE(page->copyright->isVisible());
-  EXPECT_FALSE(page->Panel4->isVisible());
+  EXPECT_EQ(page->SearchBox()->y(), ui::SinglesPage::kResultsSearchTop);
+  EXPECT_EQ(page->SearchButton()->y(), ui::SinglesPage::kResultsSearchTop);
+  EXPECT_FALSE(page->CreditPanel()->isVisible());
+  EXPECT_FALSE(page->MessagePanel()->isVisible());
 }
 
 TEST_F(MainWindowTest, CtrlEnterOpensTheChartsInsteadOfSearching) {
   Open();
   // No charts window yet: its button cannot promise one.
-  EXPECT_FALSE(window_->TabSheet1()->BitBtn1->isEnabled());
+  EXPECT_FALSE(window_->Singles()->ChartsButton()->isEnabled());
   QWidget charts;
   window_->SetChartsWindow(&charts);
-  EXPECT_TRUE(window_->TabSheet1()->BitBtn1->isEnabled());
+  EXPECT_TRUE(window_->Singles()->ChartsButton()->isEnabled());
   Search("Glass Otters", Qt::ControlModifier);
   QTest::qWait(50);
   EXPECT_TRUE(charts.isVisible());
   EXPECT_EQ(engine_->Queue().List().Count(), 0);
   EXPECT_FALSE(window_->ResultsShown());
-  EXPECT_TRUE(window_->TabSheet1()->copyright->isVisible());
+  EXPECT_TRUE(window_->Singles()->CreditPanel()->isVisible());
 }
 
 TEST_F(MainWindowTest, AnEmptyResultSaysNothingWasFound) {
   Open();
   SearchAndWait("Glass Otters");
   SearchAndWait("zzzz qqqq");
-  ui::SinglesPage* page = window_->TabSheet1();
-  EXPECT_TRUE(page->Panel4->isVisible());
-  EXPECT_EQ(ui::FromQString(page->Label3->text()), Utf8ToCp1251("Ничего не найдено :-("));
-  EXPECT_TRUE(window_->Frame11()->isVisible());
+  ui::SinglesPage* page = window_->Singles();
+  EXPECT_TRUE(page->MessagePanel()->isVisible());
+  EXPECT_EQ(ui::FromQString(page->MessageLabel()->text()), Utf8ToCp1251("Ничего не найдено :-("));
+  EXPECT_TRUE(window_->ResultsFrame()->isVisible());
   for (int n = 1; n <= ResultRows::kRowCount; ++n)
-    ASSERT_FALSE(window_->Frame11()->NameLabel(n)->isVisible()) << n;
+    ASSERT_FALSE(window_->ResultsFrame()->NameLabel(n)->isVisible()) << n;
 
   // The next list hides the message again.
   SearchAndWait("Glass Otters");
-  EXPECT_FALSE(page->Panel4->isVisible());
+  EXPECT_FALSE(page->MessagePanel()->isVisible());
 }
 
 TEST_F(MainWindowTest, AFailedSearchShowsItsBoxAndGivesTheRowsBack) {
@@ -100,14 +100,14 @@ TEST_F(MainWindowTest, AFailedSearchShowsItsBoxAndGivesTheRowsBack) {
   ASSERT_TRUE(WaitUntil([&] { return !boxes_.shown.empty() && !engine_->Controller().Busy(); }));
   EXPECT_EQ(Cp1251ToUtf8(boxes_.shown.at(0)), "Произошла ошибка: Неверный ответ сервера - 500");
   // The rows the search hid while it waited are back as they were.
-  EXPECT_TRUE(window_->Frame11()->isVisible());
-  EXPECT_EQ(window_->Frame11()->NameLabel(1)->text(), "Glass Otters - Paper Lanterns");
+  EXPECT_TRUE(window_->ResultsFrame()->isVisible());
+  EXPECT_EQ(window_->ResultsFrame()->NameLabel(1)->text(), "Glass Otters - Paper Lanterns");
 }
 
 TEST_F(MainWindowTest, APlayClickHandsThePlayerAListFromThatRow) {
   Open();
   SearchAndWait("Glass Otters");
-  QTest::mouseClick(window_->Frame11()->PlayImage(3), Qt::LeftButton, {}, QPoint(8, 8));
+  QTest::mouseClick(window_->ResultsFrame()->PlayImage(3), Qt::LeftButton, {}, QPoint(8, 8));
   ASSERT_EQ(shell_.opened.size(), 1u);
   const std::string& path = shell_.opened[0];
   ASSERT_GT(path.size(), 4u);

@@ -54,12 +54,15 @@ TEST(SeamActivityIndicator, TimerSpeedsUpPerRequestAndStopsAtRest) {
   EXPECT_EQ(widget.ShownPicture(), 4);
 }
 
-TEST(SeamActivityIndicator, TheStateOutlivesTheWidget) {
+TEST(SeamActivityIndicator, AGoneWidgetLetsGoOfTheState) {
   ActivityIndicator state;
   { ActivityIndicatorWidget widget(state); }
-  state.ActivityBegin();  // must not reach the destroyed widget
-  state.ActivityEnd();
-  EXPECT_FALSE(state.Active());
+  // Else the state's next change would call into the destroyed widget.
+  EXPECT_FALSE(state.OnChange);
+  // A widget made later follows the same state.
+  ActivityIndicatorWidget later(state);
+  state.ActivityBegin();
+  EXPECT_TRUE(later.AnimationTimer().isActive());
 }
 
 }  // namespace
