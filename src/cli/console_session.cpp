@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "cli/stop_signals.h"
 #include "core/cp1251.h"
 
 namespace melvoro::cli {
@@ -15,6 +16,7 @@ ConsoleSession::ConsoleSession(Configuration configuration)
     : config(std::move(configuration)),
       controller(RequestContext{loop, activity, boxes}, config.Settings, config.Hosts, log),
       queue(RequestContext{loop, activity, boxes}, config.Settings, controller, results, log) {
+  StopGracefully();
   log.OnAdded = [this] {
     const LogEntry& entry = log.At(0);
     std::cerr << "log " << entry.Icon << ' ' << Cp1251ToUtf8(entry.Description) << std::endl;
@@ -24,7 +26,7 @@ ConsoleSession::ConsoleSession(Configuration configuration)
 ConsoleSession::~ConsoleSession() { loop.Shutdown(); }
 
 bool ConsoleSession::RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-  return loop.RunUntil(done, timeout);
+  return loop.RunUntil([&] { return StopRequested() || done(); }, timeout) && !StopRequested();
 }
 
 }  // namespace melvoro::cli

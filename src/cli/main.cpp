@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "cli/commands.h"
+#include "cli/stop_signals.h"
+#include "core/process.h"
 
 namespace {
 
@@ -21,6 +23,8 @@ void PrintUsage() {
 int main(int argc, char** argv) {
   // A peer that closes early must fail a write, not kill the process.
   std::signal(SIGPIPE, SIG_IGN);
+  melvoro::cli::InstallStopSignals();
+  melvoro::RaiseDescriptorLimit();
   if (argc < 2) {
     PrintUsage();
     return 2;

@@ -55,7 +55,7 @@ int DownloadQueue::ThreadLimit() {
   const std::string value = settings_.Get("ThreadsCount");
   if (const auto number = DecimalNumber(value)) {
     bad_threads_value_.reset();
-    return *number;
+    return TransferSlotLimit(*number);
   }
   // An empty or garbled field must not stop the downloads, nor fill the log every second.
   if (bad_threads_value_ != value) {
@@ -109,6 +109,7 @@ void DownloadQueue::StartTransfer(int index) {
   auto worker = std::make_unique<TGethttp>(context_);
   worker->Url = row.SubItem(kColumnLink);
   worker->FileName = FitFileName(DownloadPath(settings_.Get("UploadDir"), row.SubItem(kColumnName)));
+  worker->SongTransfer = true;
   worker->ItemText = row.SubItem(kColumnName);
   worker->ItemIndex = index;
   worker->StallTimeout = TransferStallTimeout;
