@@ -14,6 +14,8 @@ namespace melvoro {
 namespace {
 
 constexpr std::string_view kDefaultThreadsCount = "5";
+// A session cookie is a few hundred bytes; more than this is not one.
+constexpr std::size_t kMaxAuthOutput = 64 * 1024;
 
 }  // namespace
 
@@ -23,6 +25,7 @@ StartupSeams SystemStartupSeams() {
 
 Configuration LoadConfiguration(const std::filesystem::path& app_folder, MessageBoxes& boxes,
                                 const StartupSeams& seams) {
+  RaiseDescriptorLimit();
   Configuration config;
   TArray& settings = config.Settings;
   const IniFile ini(app_folder / "config.ini");
@@ -59,7 +62,9 @@ Configuration LoadConfiguration(const std::filesystem::path& app_folder, Message
 }
 
 std::string RunAuthUtility(const std::filesystem::path& app_folder) {
-  const ProcessResult result = RunProcess(app_folder / "auth", {"-a"});
+  const ProcessResult result = RunProcess(app_folder / "auth", {"-a"}, kMaxAuthOutput);
+  // A failed or killed utility may still print the word, in an error message for one.
+  if (!result.Started || result.ExitCode != 0 || result.OutputCut) return {};
   return Utf8ToCp1251(result.Output);
 }
 

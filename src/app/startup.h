@@ -31,12 +31,13 @@ struct StartupSeams {
 // The real ones: RunAuthUtility and the XDG desktop folder.
 StartupSeams SystemStartupSeams();
 
-// Reads <app_folder>/config.ini and runs the authorization utility. A config.ini that exists
-// but cannot be read costs one message box; start-up goes on with what it has.
+// Raises the descriptor limit, reads <app_folder>/config.ini and runs the authorization utility. A config.ini
+// that exists but cannot be read costs one message box; start-up goes on with what it has.
 Configuration LoadConfiguration(const std::filesystem::path& app_folder, MessageBoxes& boxes,
                                 const StartupSeams& seams = SystemStartupSeams());
 
-// Runs "<app_folder>/auth -a" and returns what it printed, converted from UTF-8.
+// Runs "<app_folder>/auth -a" and returns what it printed, converted from UTF-8; empty when it
+// failed, was killed, or printed more than a cookie could be.
 std::string RunAuthUtility(const std::filesystem::path& app_folder);
 
 }  // namespace melvoro

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/stop_signals.h"
 #include "core/activity_indicator.h"
 #include "core/console_message_boxes.h"
 #include "core/cp1251.h"
@@ -74,8 +75,13 @@ int CommandFetch(const Args& args) {
     failed = true;
     std::cout << "error " << Cp1251ToUtf8(message) << std::endl;
   };
+  StopGracefully();
   TGethttp::Start(std::move(worker));
-  loop.RunUntil([&] { return loop.RunningWorkers() == 0; }, std::chrono::hours(24 * 365));
+  loop.RunUntil([&] { return StopRequested() || loop.RunningWorkers() == 0; }, std::chrono::hours(24 * 365));
+  if (StopRequested()) {
+    loop.Shutdown();  // aborts the transfer, which removes its part file, while the handlers' state lives
+    return StopExitCode();
+  }
   return failed ? 1 : 0;
 }
 

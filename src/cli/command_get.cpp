@@ -9,6 +9,7 @@
 #include "cli/console_session.h"
 #include "cli/console_startup.h"
 #include "cli/one_line.h"
+#include "cli/stop_signals.h"
 #include "core/cp1251.h"
 
 namespace melvoro::cli {
@@ -92,6 +93,7 @@ int CommandGet(const Args& args) {
   while (!all_final()) {
     queue.Tick();
     session.RunUntil(all_final, std::chrono::seconds(1));
+    if (StopRequested()) return StopExitCode();
   }
   // Rows end in their handlers; the workers are still on their way out.
   session.RunUntil([&] { return session.loop.RunningWorkers() == 0; }, std::chrono::seconds(30));

@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/console_session.h"
 #include "cli/console_startup.h"
+#include "cli/stop_signals.h"
 #include "core/cp1251.h"
 #include "core/file_io.h"
 #include "core/text_helpers.h"
@@ -28,6 +29,7 @@ int CommandPlay(const Args& args) {
     session.engine.Results().ShowResults(std::move(songs));
   });
   session.RunUntil([&] { return !session.engine.Controller().Busy(); });
+  if (StopRequested()) return StopExitCode();
   if (!shown) return 1;
   if (!session.engine.Results().Row(row).InUse) {
     std::cerr << "error row " << row << " is empty: the search found "

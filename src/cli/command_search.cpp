@@ -7,6 +7,7 @@
 #include "cli/console_session.h"
 #include "cli/console_startup.h"
 #include "cli/one_line.h"
+#include "cli/stop_signals.h"
 #include "core/cp1251.h"
 
 namespace melvoro::cli {
@@ -22,6 +23,7 @@ int PrintSongs(const std::function<bool(ConsoleSession&, tMelvoro::ResultHandler
   std::optional<std::vector<song>> found;
   start(session, [&found](std::vector<song> songs) { found = std::move(songs); });
   session.RunUntil([&] { return !session.engine.Controller().Busy(); });
+  if (StopRequested()) return StopExitCode();
   if (!found) return 1;
   for (const song& s : *found)
     std::cout << OneLine(s.Name()) << '\t' << s.Duration << '\t' << OneLine(s.Link) << '\n';

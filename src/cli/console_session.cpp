@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "cli/stop_signals.h"
 #include "core/cp1251.h"
 
 namespace melvoro::cli {
@@ -12,6 +13,7 @@ void ErrorPrinter::Show(const std::string& /*caption*/, const std::string& text,
 }
 
 ConsoleSession::ConsoleSession(Configuration configuration) : engine(std::move(configuration), loop, boxes) {
+  StopGracefully();
   engine.Log().OnAdded = [this] {
     const LogEntry& entry = engine.Log().At(0);
     std::cerr << "log " << entry.Icon << ' ' << Cp1251ToUtf8(entry.Description) << std::endl;
@@ -21,7 +23,7 @@ ConsoleSession::ConsoleSession(Configuration configuration) : engine(std::move(c
 ConsoleSession::~ConsoleSession() { engine.Shutdown(); }
 
 bool ConsoleSession::RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-  return loop.RunUntil(done, timeout);
+  return loop.RunUntil([&] { return StopRequested() || done(); }, timeout) && !StopRequested();
 }
 
 }  // namespace melvoro::cli

@@ -28,7 +28,7 @@ class ConsoleSession {
   // Stops the UI thread first: no worker may call into a part that is already gone.
   ~ConsoleSession();
 
-  // Runs the UI thread until done() holds; false when the time ran out.
+  // Runs the UI thread until done() holds; false when the time ran out or a stop signal came.
   bool RunUntil(const std::function<bool()>& done,
                 std::chrono::milliseconds timeout = std::chrono::hours(24 * 365));
 

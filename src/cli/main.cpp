@@ -3,10 +3,14 @@
 #include <string_view>
 
 #include "cli/commands.h"
+#include "cli/stop_signals.h"
+#include "core/process.h"
 
 int main(int argc, char** argv) {
   // A peer that closes early must fail a write, not kill the process.
   std::signal(SIGPIPE, SIG_IGN);
+  melvoro::cli::InstallStopSignals();
+  melvoro::RaiseDescriptorLimit();
   if (argc >= 2) {
     const std::string_view name = argv[1];
     for (const melvoro::cli::Command& command : melvoro::cli::Commands())

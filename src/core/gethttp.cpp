@@ -1,9 +1,12 @@
 #include "core/gethttp.h"
 
 #include <curl/curl.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <csignal>
 #include <exception>
 #include <mutex>
@@ -26,6 +29,10 @@ constexpr long kConnectTimeoutMs = 10'000;
 constexpr long kMaxRedirects = 10;
 constexpr long kReceiveBuffer = 100 * 1024;  // what the curl command uses; 16 KiB halves throughput
 constexpr auto kProgressInterval = std::chrono::milliseconds(300);
+// Less than this in a stall window is a stall, however steadily it trickles.
+constexpr std::uint64_t kStallBytes = 1024;
+// Far above any session cookie; libcurl itself fails a request line of a megabyte as "out of memory".
+constexpr std::size_t kMaxCookie = 64 * 1024;
 
 // The UI thread is shutting down: no notification may run any more.
 struct Cancelled {};
@@ -88,6 +95,17 @@ std::int32_t ProgressPercent(std::uint64_t bytes, std::uint64_t length) {
   return static_cast<std::int32_t>(std::min<std::uint64_t>(percent, 100));
 }
 
+// Whether the process can open no further descriptor right now: then that is why a socket
+// or a file could not be had, whatever error it surfaced as.
+bool OutOfDescriptors() {
+  const int fd = open("/dev/null", O_RDONLY | O_CLOEXEC);
+  if (fd >= 0) {
+    close(fd);
+    return false;
+  }
+  return errno == EMFILE || errno == ENFILE;
+}
+
 struct CurlDeleter {
   void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
 };
@@ -111,7 +129,9 @@ class TGethttp::Transfer {
   void Perform() {
     TGethttp& w = worker_;
     std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
-    if (!curl) throw std::runtime_error(std::string(texts::kErrNoInternet));
+    if (!curl)
+      throw std::runtime_error(std::string(OutOfDescriptors() ? std::string_view(texts::kErrNoDescriptors)
+                                                              : std::string_view(texts::kErrNoInternet)));
     curl_ = curl.get();
 
     const std::optional<std::string> url = RequestUrl(w.Url);
@@ -119,6 +139,8 @@ class TGethttp::Transfer {
     std::unique_ptr<curl_slist, SlistDeleter> headers;
     AddHeader(headers, "Accept:");  // the platform client sent no accept types
     AddHeader(headers, "Content-Type: application/x-www-form-urlencoded");
+    if (w.Cookie.size() > kMaxCookie)
+      throw std::runtime_error(std::string(texts::kErrCookieTooLong) + std::to_string(w.Cookie.size()));
     if (!w.Cookie.empty()) AddHeader(headers, "Cookie: " + CookieHeaderValue(w.Cookie));
 
     curl_easy_setopt(curl_, CURLOPT_URL, url->c_str());
@@ -145,16 +167,23 @@ class TGethttp::Transfer {
     curl_easy_setopt(curl_, CURLOPT_XFERINFOFUNCTION, &Transfer::OnTick);
     curl_easy_setopt(curl_, CURLOPT_XFERINFODATA, this);
 
-    if (!w.FileName.empty()) file_.emplace(w.FileName);
+    if (!w.FileName.empty()) {
+      try {
+        file_.emplace(w.FileName);
+      } catch (const std::runtime_error&) {
+        if (OutOfDescriptors()) throw std::runtime_error(std::string(texts::kErrNoDescriptors));
+        throw;
+      }
+    }
     w.ContentLength = 1;
 
-    last_byte_ = std::chrono::steady_clock::now();
+    stall_mark_time_ = std::chrono::steady_clock::now();
     const CURLcode rc = curl_easy_perform(curl_);
     if (callback_error_) std::rethrow_exception(callback_error_);
     if (link_.AbortRequested()) throw Cancelled{};
     if (stalled_)
       throw std::runtime_error(
-          std::string(response_started_ ? std::string_view(texts::kErrStalled) : texts::kErrNoConnection));
+          std::string(response_started_ ? std::string_view(texts::kErrStalled) : texts::kErrNoAnswer));
     if (rc != CURLE_OK) throw std::runtime_error(MessageFor(rc));
 
     if (w.OnProgress) {
@@ -166,6 +195,7 @@ class TGethttp::Transfer {
     w.StatusCode = static_cast<std::int32_t>(status);
     if (w.StatusCode != 200)
       throw std::runtime_error(std::string(texts::kErrBadStatus) + std::to_string(w.StatusCode));
+    if (w.SongTransfer) CheckIsSong();
     // Only a complete 200 answer takes the target's name.
     if (file_) file_->Commit();
     if (w.OnDone) OnUi([&] { w.OnDone(w); });
@@ -175,6 +205,19 @@ class TGethttp::Transfer {
   void Discard() { file_.reset(); }
 
  private:
+  // A 200 answer that is empty or a web page (a login or error page served with 200) must
+  // not stand in for a song.
+  void CheckIsSong() const {
+    if (worker_.BytesReceived == 0) throw std::runtime_error(std::string(texts::kErrEmptySong));
+    const char* type = nullptr;
+    curl_easy_getinfo(curl_, CURLINFO_CONTENT_TYPE, &type);
+    std::string lower = type != nullptr ? type : "";
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
+    if (lower.rfind("text/html", 0) == 0 || first_byte_ == '<')
+      throw std::runtime_error(std::string(texts::kErrPageNotSong));
+  }
+
   static void AddHeader(std::unique_ptr<curl_slist, SlistDeleter>& list, const std::string& line) {
     curl_slist* grown = curl_slist_append(list.get(), line.c_str());
     if (!grown) throw std::bad_alloc();
@@ -203,7 +246,7 @@ class TGethttp::Transfer {
     try {
       if (!line.empty()) t->worker_.ResponseHeaders.emplace_back(line);
       t->response_started_ = true;
-      t->last_byte_ = std::chrono::steady_clock::now();
+      t->Arrived(bytes);
     } catch (...) {
       t->callback_error_ = std::current_exception();
       return 0;
@@ -211,28 +254,39 @@ class TGethttp::Transfer {
     return bytes;
   }
 
-  // libcurl calls this often while data flows and about once a second when idle. Its own
-  // low-speed limit averages over seconds of history and notices a stall late; this counts
-  // from the last byte.
+  // libcurl calls this often while data flows and about once a second when idle. A stall is
+  // a whole StallTimeout since the last full kilobyte arrived: then less than a kilobyte came
+  // in the last StallTimeout, whether nothing came or a trickle.
   static int OnTick(void* self, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
     auto* t = static_cast<Transfer*>(self);
     if (t->link_.AbortRequested()) return 1;
-    if (std::chrono::steady_clock::now() - t->last_byte_ > t->worker_.StallTimeout) {
+    if (std::chrono::steady_clock::now() - t->stall_mark_time_ > t->worker_.StallTimeout) {
       t->stalled_ = true;
       return 1;
     }
     return 0;
   }
 
+  // Header and body bytes alike keep a transfer from counting as stalled.
+  void Arrived(std::size_t bytes) {
+    arrived_ += bytes;
+    if (arrived_ - stall_mark_bytes_ < kStallBytes) return;
+    stall_mark_bytes_ = arrived_;
+    stall_mark_time_ = std::chrono::steady_clock::now();
+  }
+
   void Received(const char* data, size_t bytes) {
     TGethttp& w = worker_;
-    last_byte_ = std::chrono::steady_clock::now();
+    Arrived(bytes);
     if (!length_checked_) {
       length_checked_ = true;
+      if (bytes > 0) first_byte_ = data[0];
       // A declared length of 0 says nothing about a body that is arriving: treat it as unknown.
       curl_off_t length = -1;
-      if (w.OnProgress && curl_easy_getinfo(curl_, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) == CURLE_OK &&
-          length > 0) {
+      if (curl_easy_getinfo(curl_, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) != CURLE_OK) length = -1;
+      // Refused before a byte of it is held.
+      if (!file_ && length > 0 && static_cast<std::uint64_t>(length) > w.MaxMemoryBody) TooLarge();
+      if (w.OnProgress && length > 0) {
         declared_length_ = static_cast<std::uint64_t>(length);
         w.ContentLength = static_cast<std::uint32_t>(std::min<std::uint64_t>(declared_length_, UINT32_MAX));
       }
@@ -240,6 +294,7 @@ class TGethttp::Transfer {
     if (file_) {
       file_->Write(data, bytes);
     } else {
+      if (w.Response.size() + bytes > w.MaxMemoryBody) TooLarge();
       w.Response.append(data, bytes);
     }
     w.BytesReceived += bytes;
@@ -253,23 +308,53 @@ class TGethttp::Transfer {
     OnUi([&] { w.OnProgress(w, percent); });
   }
 
+  [[noreturn]] void TooLarge() const {
+    throw std::runtime_error(std::string(texts::kErrBodyTooLarge) + std::to_string(worker_.MaxMemoryBody));
+  }
+
+  // The target of the last redirect the server asked for.
+  std::string LastLocation() const {
+    std::string location;
+    for (const std::string& line : worker_.ResponseHeaders) {
+      if (line.size() < 9) continue;
+      std::string name = line.substr(0, 9);
+      std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+      if (name != "location:") continue;
+      std::string_view value = std::string_view(line).substr(9);
+      while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.remove_prefix(1);
+      location = value;
+    }
+    return location;
+  }
+
   std::string MessageFor(CURLcode rc) const {
+    if (OutOfDescriptors()) return std::string(texts::kErrNoDescriptors);
     switch (rc) {
       case CURLE_COULDNT_RESOLVE_HOST:
       case CURLE_COULDNT_RESOLVE_PROXY:
       case CURLE_COULDNT_CONNECT:
       case CURLE_SEND_ERROR:
-      case CURLE_GOT_NOTHING:
       case CURLE_OPERATION_TIMEDOUT:  // only the connect has a libcurl time-out
         return std::string(texts::kErrNoConnection);
+      case CURLE_GOT_NOTHING:  // connected, and the server closed without a word
+        return std::string(texts::kErrNoAnswer);
+      case CURLE_WEIRD_SERVER_REPLY:
+        return std::string(texts::kErrNotHttp);
+      case CURLE_OUT_OF_MEMORY:
+        return std::string(texts::kErrOutOfMemory);
       case CURLE_PARTIAL_FILE:
       case CURLE_RECV_ERROR:
         if (!response_started_) return std::string(texts::kErrNoConnection);
         return std::string(texts::kErrTransferCut) + std::to_string(worker_.BytesReceived);
       case CURLE_TOO_MANY_REDIRECTS:
         return std::string(texts::kErrTooManyRedirects);
-      case CURLE_URL_MALFORMAT:
       case CURLE_UNSUPPORTED_PROTOCOL:
+        // The address itself was checked before the request: a redirect elsewhere than plain
+        // HTTP, or an answer in no HTTP version (HTTP/0.9 is refused).
+        if (const std::string target = LastLocation(); !target.empty())
+          return std::string(texts::kErrRedirectRefused) + target;
+        return std::string(texts::kErrNotHttp);
+      case CURLE_URL_MALFORMAT:
         return std::string(texts::kErrBadAddress) + worker_.Url;
       default:
         return std::string(texts::kErrNetwork) + curl_easy_strerror(rc);
@@ -284,7 +369,10 @@ class TGethttp::Transfer {
   bool length_checked_ = false;
   bool response_started_ = false;
   bool stalled_ = false;
-  std::chrono::steady_clock::time_point last_byte_;
+  std::uint64_t arrived_ = 0;  // header and body bytes
+  std::uint64_t stall_mark_bytes_ = 0;
+  std::chrono::steady_clock::time_point stall_mark_time_;
+  char first_byte_ = 0;
   std::uint64_t declared_length_ = 0;  // 0: unknown
   std::optional<std::chrono::steady_clock::time_point> last_report_;
 };
@@ -313,6 +401,10 @@ void TGethttp::Execute(Transfer& transfer) {
     } catch (const Cancelled&) {
       transfer.Discard();
       throw;
+    } catch (const std::bad_alloc&) {
+      transfer.Discard();
+      ErrorText = std::string(texts::kErrOutOfMemory);
+      ReportError(transfer);
     } catch (const std::exception& e) {
       transfer.Discard();
       ErrorText = e.what();

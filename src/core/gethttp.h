@@ -23,6 +23,13 @@ struct RequestContext {
   MessageBoxes& boxes;
 };
 
+// The most transfers that may run at once, whatever the settings ask: each holds a socket
+// and a file, and the descriptors of a process are limited.
+inline constexpr int kMaxTransferSlots = 32;
+inline int TransferSlotLimit(int configured) {
+  return configured < kMaxTransferSlots ? configured : kMaxTransferSlots;
+}
+
 class TGethttp {
  public:
   using DoneHandler = std::function<void(TGethttp&)>;
@@ -49,8 +56,13 @@ class TGethttp {
   DoneHandler OnDone;
   ErrorHandler OnError;
   ProgressHandler OnProgress;
-  // A body that brings no byte for this long fails the request.
+  // A transfer that receives less than 1 KiB in this long has stalled and fails: a trickle
+  // must not hold a slot for ever.
   std::chrono::seconds StallTimeout{60};
+  // A body kept in memory that is declared or grows larger than this is refused.
+  std::uint64_t MaxMemoryBody = std::uint64_t{16} << 20;
+  // The body is a song: an empty answer or a web page is a failed transfer, not a file.
+  bool SongTransfer = false;
 
   // Set by the worker; read them in the handlers.
   std::int32_t StatusCode = 0;

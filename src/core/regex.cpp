@@ -81,12 +81,16 @@ int Regex::GroupCount() const {
   return static_cast<int>(count);
 }
 
-void Regex::ForEachMatch(std::string_view subject, const std::function<bool(const RegexMatch&)>& fn) const {
+MatchEnd Regex::ForEachMatch(std::string_view subject, const std::function<bool(const RegexMatch&)>& fn,
+                             const MatchBudget& budget) const {
   std::unique_ptr<pcre2_match_data, MatchDataDeleter> data(
       pcre2_match_data_create_from_pattern(Code(code_), nullptr));
   std::unique_ptr<pcre2_match_context, MatchContextDeleter> context(pcre2_match_context_create(nullptr));
   if (!data || !context) throw RegexError("out of memory for a regex match");
   pcre2_jit_stack_assign(context.get(), nullptr, ThreadJitStack());
+  if (budget.match_limit != 0) pcre2_set_match_limit(context.get(), budget.match_limit);
+  if (budget.depth_limit != 0) pcre2_set_depth_limit(context.get(), budget.depth_limit);
+  const auto deadline = std::chrono::steady_clock::now() + budget.time;
 
   const auto* text = reinterpret_cast<PCRE2_SPTR>(subject.data());
   const PCRE2_SIZE length = subject.size();
@@ -105,11 +109,15 @@ void Regex::ForEachMatch(std::string_view subject, const std::function<bool(cons
       ++start;
       continue;
     }
+    if (rc == PCRE2_ERROR_MATCHLIMIT || rc == PCRE2_ERROR_DEPTHLIMIT || rc == PCRE2_ERROR_HEAPLIMIT)
+      return MatchEnd::kOverBudget;
     if (rc < 0) throw RegexError("regex match error: " + ErrorText(rc));
     if (!fn(RegexMatch(subject, ovector, pairs))) break;
+    if (budget.time.count() != 0 && std::chrono::steady_clock::now() > deadline) return MatchEnd::kOverBudget;
     start = ovector[1];
     flags = ovector[0] == ovector[1] ? (PCRE2_NOTEMPTY_ATSTART | PCRE2_ANCHORED) : 0;
   }
+  return MatchEnd::kComplete;
 }
 
 std::optional<std::vector<std::string>> Regex::FirstMatch(std::string_view subject) const {

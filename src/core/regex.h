@@ -1,6 +1,7 @@
 // A compiled PCRE2 pattern (8-bit, JIT where available), shared read-only between threads.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -35,6 +36,19 @@ class RegexMatch {
   std::uint32_t pairs_;
 };
 
+// Bounds on the matching work of one ForEachMatch, for subjects from outside: a crafted text
+// can make a backtracking pattern run for minutes. Zero means PCRE2's own default.
+struct MatchBudget {
+  std::uint32_t match_limit = 0;  // per search for the next match
+  std::uint32_t depth_limit = 0;
+  std::chrono::steady_clock::duration time{};  // the whole iteration; checked between matches
+};
+
+enum class MatchEnd {
+  kComplete,  // searched to the end, or fn stopped it
+  kOverBudget,
+};
+
 class Regex {
  public:
   enum Options : std::uint32_t {
@@ -55,8 +69,9 @@ class Regex {
 
   // Calls fn for every match from the start of subject, each search starting where the
   // previous match ended (an empty match moves on by one byte). fn returns false to stop.
-  // Throws RegexError when matching fails for a reason other than "no match".
-  void ForEachMatch(std::string_view subject, const std::function<bool(const RegexMatch&)>& fn) const;
+  // Throws RegexError when matching fails for a reason other than "no match" or the budget.
+  MatchEnd ForEachMatch(std::string_view subject, const std::function<bool(const RegexMatch&)>& fn,
+                        const MatchBudget& budget = {}) const;
 
   // The first match's groups, copied; nullopt when there is none.
   std::optional<std::vector<std::string>> FirstMatch(std::string_view subject) const;

@@ -30,6 +30,16 @@ inline constexpr auto kErrNetwork = W1251(u8"Ошибка сети: ");
 inline constexpr auto kErrCannotCreateFile = W1251(u8"Не могу создать файл ");
 inline constexpr auto kErrCannotWriteFile = W1251(u8"Не могу записать файл ");
 inline constexpr auto kErrUnknown = W1251(u8"Неизвестная ошибка");
+inline constexpr auto kErrNoAnswer = W1251(u8"Сервер не отвечает.");
+inline constexpr auto kErrNotHttp = W1251(u8"Сервер ответил не по протоколу HTTP.");
+inline constexpr auto kErrRedirectRefused = W1251(u8"Перенаправление на недопустимый адрес: ");
+inline constexpr auto kErrNoDescriptors =
+    W1251(u8"Слишком много открытых файлов и соединений: системе не хватает дескрипторов.");
+inline constexpr auto kErrOutOfMemory = W1251(u8"Не хватает памяти.");
+inline constexpr auto kErrCookieTooLong = W1251(u8"Слишком длинный cookie сессии, байт: ");
+inline constexpr auto kErrBodyTooLarge = W1251(u8"Ответ сервера слишком велик, байт больше чем ");
+inline constexpr auto kErrEmptySong = W1251(u8"Сервер прислал пустой ответ вместо песни.");
+inline constexpr auto kErrPageNotSong = W1251(u8"Сервер прислал веб-страницу вместо песни.");
 
 // Authorization utility (auth), shown on its terminal
 inline constexpr auto kAuthLoginTitle = W1251(u8"Вход на ");
@@ -50,6 +60,9 @@ inline constexpr auto kAuthNoPassword = W1251(u8"На стандартном в�
 namespace melvoro::texts {
 inline constexpr auto kSearchTitlePrefix = W1251(u8"Поиск ");
 inline constexpr auto kNothingFoundFromNetwork = W1251(u8"Ничего не найдено из контакта.");
+inline constexpr auto kPageCutShort =
+    W1251(u8"Страница слишком сложна для разбора, разобрано начало. Найдено песен: ");
+inline constexpr auto kLogDetailCut = W1251(u8"\n... (обрезано, всего байт: ");
 inline constexpr auto kNoFreeAlbumEntry = W1251(u8"Невозможно добавить песню. Нет свободных потоков");
 inline constexpr auto kQueuedPrefix = W1251(u8"Добавлена в очередь ");
 inline constexpr auto kKilobytes = W1251(u8" Кб");

@@ -60,7 +60,7 @@ int DownloadQueue::ThreadLimit() {
   const std::string value = settings_.Get("ThreadsCount");
   if (const auto number = DecimalNumber(value)) {
     bad_threads_value_.reset();
-    return *number;
+    return TransferSlotLimit(*number);
   }
   // An empty or garbled field must not stop the downloads, nor fill the log every second.
   if (bad_threads_value_ != value) {
@@ -114,6 +114,7 @@ void DownloadQueue::StartTransfer(int index) {
   auto worker = std::make_unique<TGethttp>(context_);
   worker->Url = row.Link;
   worker->FileName = FitFileName(DownloadPath(settings_.Get("UploadDir"), row.Name));
+  worker->SongTransfer = true;
   worker->ItemText = row.Name;
   worker->ItemIndex = index;
   worker->StallTimeout = TransferStallTimeout;

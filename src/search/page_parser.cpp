@@ -1,3 +1,4 @@
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -29,6 +30,14 @@ const Regex& AudioListPattern() {
   return pattern;
 }
 
+// A served row costs either pattern under 2,000 steps, and a megabyte of rows that all fail
+// some 50,000; a crafted row can cost millions (every operate, performer and title window
+// retried against every other). The step limit keeps each search short, the time bound keeps
+// the page's sum short: past either the page is cut short and what was found stands.
+constexpr std::uint32_t kRowMatchLimit = 200'000;
+constexpr MatchBudget kPageBudget{
+    .match_limit = kRowMatchLimit, .depth_limit = 0, .time = std::chrono::milliseconds(100)};
+
 // Line breaks out, then entities decoded.
 std::string Clean(std::string_view field) {
   std::string text;
@@ -50,30 +59,38 @@ bool HasSearchResultsMarker(std::string_view page) {
 
 }  // namespace
 
-std::vector<song> ParseSongs(std::string_view page, std::string_view storage_domain) {
+std::vector<song> ParseSongs(std::string_view page, std::string_view storage_domain, bool* cut_short) {
   std::vector<song> songs;
+  MatchEnd end = MatchEnd::kComplete;
   if (HasSearchResultsMarker(page)) {
-    SearchPagePattern().ForEachMatch(page, [&](const RegexMatch& m) {
-      song s;
-      s.Title = Clean(m.Group(11));
-      s.Artist = Clean(m.Group(7));
-      s.OwnerId = std::string(m.Group(4));
-      s.Link = AudioLink(m.Group(3), m.Group(4), m.Group(5), storage_domain);
-      s.Duration = Seconds(m.Group(6));
-      songs.push_back(std::move(s));
-      return true;
-    });
+    end = SearchPagePattern().ForEachMatch(
+        page,
+        [&](const RegexMatch& m) {
+          song s;
+          s.Title = Clean(m.Group(11));
+          s.Artist = Clean(m.Group(7));
+          s.OwnerId = std::string(m.Group(4));
+          s.Link = AudioLink(m.Group(3), m.Group(4), m.Group(5), storage_domain);
+          s.Duration = Seconds(m.Group(6));
+          songs.push_back(std::move(s));
+          return true;
+        },
+        kPageBudget);
   } else {
-    AudioListPattern().ForEachMatch(page, [&](const RegexMatch& m) {
-      song s;
-      s.Title = Clean(m.Group(4));
-      s.Artist = Clean(m.Group(3));
-      s.Link = std::string(m.Group(1));
-      s.Duration = Seconds(m.Group(2));
-      songs.push_back(std::move(s));
-      return true;
-    });
+    end = AudioListPattern().ForEachMatch(
+        page,
+        [&](const RegexMatch& m) {
+          song s;
+          s.Title = Clean(m.Group(4));
+          s.Artist = Clean(m.Group(3));
+          s.Link = std::string(m.Group(1));
+          s.Duration = Seconds(m.Group(2));
+          songs.push_back(std::move(s));
+          return true;
+        },
+        kPageBudget);
   }
+  if (cut_short != nullptr) *cut_short = end == MatchEnd::kOverBudget;
   return songs;
 }
 

@@ -1,9 +1,20 @@
 // melvoro-cli fetch as a user runs it: one request, every notification printed.
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <thread>
 
 #include "support/netsim_process.h"
 #include "support/program_run.h"
 #include "support/temp_dir.h"
+
+extern char** environ;
 
 namespace melvoro::test {
 namespace {
@@ -90,6 +101,37 @@ TEST_F(CliFetch, NoServerIsAConnectionError) {
   const auto result = Fetch({"http://127.0.0.1:1/"});
   EXPECT_EQ(result.exit_code, 1);
   EXPECT_EQ(result.out, "begin\nerror Не могу открыть соединение. Проверьте подключение к интернету.\nend\n");
+}
+
+// As closing the window does: the transfer is aborted and its part file goes.
+TEST_F(CliFetch, AStopSignalAbortsTheTransferAndLeavesNoPartFile) {
+  for (const int signal : {SIGTERM, SIGINT}) {
+    const std::string program = BuiltProgram("melvoro-cli").string();
+    const std::string out = (dir / "song.mp3").string();
+    std::vector<std::string> args = {program, "fetch", Blob(10'000'000) + "&netsim_rate=200000", "--out",
+                                     out};
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ASSERT_EQ(spawned, 0);
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::filesystem::is_empty(dir.path()) && std::chrono::steady_clock::now() < until)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const bool part_appeared = !std::filesystem::is_empty(dir.path());
+    kill(pid, signal);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(part_appeared);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 128 + signal);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+  }
 }
 
 }  // namespace

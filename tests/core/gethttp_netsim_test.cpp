@@ -128,6 +128,17 @@ TEST_F(GethttpNetsim, CutAndStalledBodiesFailAndLeaveNothing) {
   EXPECT_EQ(errors[0].text, std::string(texts::kErrStalled));
   EXPECT_LT(std::chrono::steady_clock::now() - started, 10s);
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+
+  // A trickle that never quite stops is a stall as well.
+  auto trickle = h.NewWorker(Blob(1'000'000, "&netsim_rate=200"));
+  trickle->FileName = target.string();
+  trickle->StallTimeout = 1s;
+  const auto trickle_started = std::chrono::steady_clock::now();
+  errors = RequestHarness::Only(h.Run(std::move(trickle)), "error");
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0].text, std::string(texts::kErrStalled));
+  EXPECT_LT(std::chrono::steady_clock::now() - trickle_started, 10s);
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
 TEST_F(GethttpNetsim, RedirectsAreFollowed) {

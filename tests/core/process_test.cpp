@@ -1,10 +1,15 @@
 #include "core/process.h"
 
 #include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
+#include <thread>
 
 #include "app/startup.h"
 #include "support/program_run.h"
@@ -34,6 +39,74 @@ TEST(RunAuthUtility, MissingOrUnstartableProgramGivesEmptyText) {
   EXPECT_FALSE(result.Started);
 }
 
+// An error message that mentions the word is no cookie, nor is a run cut off by a signal or
+// an output no cookie could be.
+TEST(RunAuthUtility, AFailedKilledOrOverlongRunIsNoSession) {
+  const TempDir app;
+  for (const std::string body :
+       {"echo 'auth: cannot refresh remixsid session'\nexit 1\n", "echo remixsid=1\nkill -9 $$\n",
+        "head -c 100000 /dev/zero | tr '\\0' 'x'\necho remixsid=1\n"}) {
+    WriteScript(app / "auth", body);
+    EXPECT_EQ(RunAuthUtility(app.path()), "") << body;
+  }
+  WriteScript(app / "exact", "printf 0123456789\n");
+  const ProcessResult exact = RunProcess(app / "exact", {}, 10);
+  EXPECT_EQ(exact.Output, "0123456789");
+  EXPECT_FALSE(exact.OutputCut);
+  const ProcessResult cut = RunProcess(app / "exact", {}, 4);
+  EXPECT_EQ(cut.Output, "0123");
+  EXPECT_TRUE(cut.OutputCut);
+}
+
+// A helper waiting at its login dialog must not outlive a program that a signal ended.
+TEST(RunProcess, TheProgramEndsWithItsCaller) {
+  const TempDir app;
+  WriteScript(app / "wait",
+              "echo $$ > \"$(dirname \"$0\")/helper.tmp\"\n"
+              "mv \"$(dirname \"$0\")/helper.tmp\" \"$(dirname \"$0\")/helper.pid\"\nexec sleep 600\n");
+  const pid_t caller = fork();
+  ASSERT_GE(caller, 0);
+  if (caller == 0) {
+    RunProcess(app / "wait", {});
+    _exit(0);
+  }
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (!std::filesystem::exists(app / "helper.pid") && std::chrono::steady_clock::now() < until)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  const pid_t helper = std::stoi(ReadFile(app / "helper.pid"));
+  kill(caller, SIGTERM);
+  int status = 0;
+  waitpid(caller, &status, 0);
+  const auto ended = [helper] {
+    std::ifstream stat("/proc/" + std::to_string(helper) + "/stat");
+    std::string pid, name, state;
+    return !(stat >> pid >> name >> state) || state == "Z";  // gone, or a zombie nobody reaped yet
+  };
+  while (!ended() && std::chrono::steady_clock::now() < until)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  const bool helper_ended = ended();
+  if (!helper_ended) kill(helper, SIGKILL);
+  EXPECT_TRUE(helper_ended);
+}
+
+TEST(RaiseDescriptorLimit, RaisesTheSoftLimitButNotForProgramsItStarts) {
+  rlimit old{};
+  ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &old), 0);
+  if (old.rlim_max <= 256) GTEST_SKIP() << "hard limit " << old.rlim_max;
+  rlimit low = old;
+  low.rlim_cur = 256;
+  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
+  RaiseDescriptorLimit();
+  rlimit now{};
+  getrlimit(RLIMIT_NOFILE, &now);
+  const TempDir app;
+  WriteScript(app / "limit", "ulimit -n\n");
+  const std::string child = RunProcess(app / "limit", {}).Output;
+  setrlimit(RLIMIT_NOFILE, &old);
+  EXPECT_EQ(now.rlim_cur, old.rlim_max);
+  EXPECT_EQ(child, "256\n");
+}
+
 TEST(RunProcess, LongOutputIsReadWhileTheProgramRuns) {
   const TempDir app;
   WriteScript(app / "big", "head -c 3000000 /dev/zero | tr '\\0' 'x'\necho end\nexit 7\n");
@@ -52,7 +125,7 @@ TEST(RunProcess, ReturnsWhenTheProgramEndsThoughADescendantHoldsThePipe) {
   WriteScript(app / "auth",
               "sleep 600 &\necho $! > \"$(dirname \"$0\")/sleeper.pid\"\n"
               "head -c 200000 /dev/zero | tr '\\0' 'y'\nprintf 'remixsid=1\\n'\n");
-  const std::string output = RunAuthUtility(app.path());
+  const std::string output = RunProcess(app / "auth", {}).Output;
   const pid_t sleeper = std::stoi(ReadFile(app / "sleeper.pid"));
   const bool still_running = kill(sleeper, 0) == 0;
   kill(sleeper, SIGKILL);

@@ -95,5 +95,11 @@ TEST_F(QueueTick, AThreadsCountThatIsNoNumberMeansFiveAndIsLoggedOnce) {
   EXPECT_TRUE(boxes.Texts().empty());
 }
 
+// Each transfer holds a socket and a file: a huge setting must not exhaust the descriptors.
+TEST_F(QueueTick, AHugeThreadsCountIsCapped) {
+  settings.Set("ThreadsCount", "100000");
+  EXPECT_EQ(queue.ThreadLimit(), kMaxTransferSlots);
+}
+
 }  // namespace
 }  // namespace melvoro::test

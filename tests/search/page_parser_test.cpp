@@ -6,6 +6,7 @@
 #include "core/event_loop.h"
 #include "core/program_log.h"
 #include "core/settings_table.h"
+#include "core/texts.h"
 #include "search/melvoro_controller.h"
 #include "search/page_parser.h"
 
@@ -95,6 +96,37 @@ TEST(ParsePage, APageWithoutARowIsLoggedWithItsText) {
   EXPECT_NE(log.At(0).Details.find("searchResults"), std::string::npos);
   EXPECT_EQ(controller.ParsePage(ListRow("l", "1", "a", "t")).size(), 1u);
   EXPECT_EQ(log.Count(), 1u);
+
+  // A page of megabytes keeps only its start in the log.
+  EXPECT_TRUE(controller.ParsePage(std::string(kMarker) + std::string(4 << 20, 'x')).empty());
+  ASSERT_EQ(log.Count(), 2u);
+  EXPECT_LT(log.At(0).Details.size(), 100'000u);
+  EXPECT_EQ(log.At(0).Details.rfind("4194365)"), log.At(0).Details.size() - 8);
+}
+
+// Rows whose every operate, performer and title window reaches the others, none with a title:
+// unbounded, each row costs millions of backtracking steps and a page of them takes minutes.
+TEST(ParsePage, ACraftedPageIsCutShortKeepingItsRowsAndSaysSo) {
+  std::string crafted;
+  while (crafted.size() < (1u << 20))
+    crafted += R"(<div class="a" id="audio1">operate('','L',1)<b id="performer1">x>y<)";
+  bool cut_short = false;
+  const auto songs = ParseSongs(ListRow("l", "1", "a", "t") + crafted, "x", &cut_short);
+  EXPECT_TRUE(cut_short);
+  ASSERT_EQ(songs.size(), 1u);
+  EXPECT_EQ(songs[0].Link, "l");
+
+  EventLoop loop;
+  ActivityIndicator activity;
+  ConsoleMessageBoxes boxes;
+  TArray settings;
+  Hosts hosts;
+  ProgramLog log;
+  tMelvoro controller(RequestContext{loop, activity, boxes}, settings, hosts, log);
+  EXPECT_TRUE(controller.ParsePage(crafted).empty());
+  ASSERT_EQ(log.Count(), 1u);
+  EXPECT_EQ(log.At(0).Icon, kLogError);
+  EXPECT_EQ(log.At(0).Description, texts::kPageCutShort.str() + "0");
 }
 
 }  // namespace
