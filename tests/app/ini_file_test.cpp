@@ -104,6 +104,25 @@ TEST(IniText, LineBreaksInWrittenTextsCannotAddKeys) {
   EXPECT_THROW(ini.Write("Melvoro", " \r\n", "x"), std::invalid_argument);
 }
 
+TEST(IniText, ManyKeysAreReadInOnePass) {
+  // Parsing the text again for every key made this take hours.
+  constexpr int kKeys = 100'000;
+  std::string bytes = "[Authorization]\r\nk1=auth\r\n[Melvoro]\r\n";
+  for (int i = 0; i < kKeys; ++i) bytes += "k" + std::to_string(i) + "=v" + std::to_string(i) + "\r\n";
+  bytes += "K5=late\r\n[melvoro]\r\nk7=other\r\n";
+  IniText ini(std::move(bytes));
+  const std::vector<std::string> keys = ini.Keys("Melvoro");
+  ASSERT_EQ(keys.size(), kKeys + 1u);
+  for (int i = 0; i < kKeys; ++i) ASSERT_EQ(ini.Read("Melvoro", keys[i]), "v" + std::to_string(i));
+  EXPECT_EQ(ini.Read("Melvoro", "K5"), "v5");
+  EXPECT_EQ(ini.Read("Authorization", "k1"), "auth");
+
+  const IniText copy = ini;
+  ini.Write("Melvoro", "k7", "seven");
+  EXPECT_EQ(ini.Read("MELVORO", "k7"), "seven");
+  EXPECT_EQ(copy.Read("Melvoro", "k7"), "v7");
+}
+
 TEST(IniFile, MissingFileReadsEmptyAndIsCreatedOnWrite) {
   const TempDir dir;
   const IniFile ini(dir / "config.ini");
@@ -122,6 +141,9 @@ TEST(IniFile, UnreadableFileIsAnErrorNotAnEmptyFile) {
   EXPECT_THROW(ini.Write("Melvoro", "ThreadsCount", "4"), IniError);
   EXPECT_TRUE(std::filesystem::is_empty(dir / "config.ini"));
   EXPECT_THROW(IniFile(dir / "no-such-folder" / "config.ini").Write("a", "b", "c"), IniError);
+  // A FIFO is refused at once: nobody will ever write to it.
+  ASSERT_EQ(mkfifo((dir / "fifo.ini").c_str(), 0600), 0);
+  EXPECT_THROW(IniFile(dir / "fifo.ini").Load(), IniError);
 }
 
 TEST(IniFile, WriteReplacesTheFileWholeAndKeepsItsMode) {

@@ -104,6 +104,14 @@ TEST(AuthDialog, WrongPasswordIsToldAndTheFormComesBack) {
   EXPECT_EQ(f.Find<QLineEdit>("password").text(), "");
   EXPECT_FALSE(f.dialog.Cookie().has_value());
   EXPECT_FALSE(f.store.Load().has_value());
+
+  // Enter in the password field logs in again; it does not press "Отмена".
+  f.Type("password", "demo");
+  QTest::keyClick(&f.Find<QLineEdit>("password"), Qt::Key_Return);
+  ASSERT_TRUE(WaitUntil([&] { return !f.dialog.isVisible(); }));
+  EXPECT_EQ(f.dialog.result(), QDialog::Accepted);
+  EXPECT_TRUE(f.dialog.Cookie().has_value());
+  EXPECT_EQ(netsim.Requests().size(), 2u);
 }
 
 TEST(AuthDialog, CancellingALogInThatHangsClosesAtOnceAndSavesNothing) {

@@ -123,6 +123,9 @@ void LoginDialog::Finish(const std::string& cookie) {
 void LoginDialog::SetBusy(bool busy) {
   const std::array<QWidget*, 4> inputs{email_, password_, cookie_field_, log_in_};
   for (QWidget* input : inputs) input->setEnabled(!busy);
+  // While the button was disabled, focus passed to "Отмена" and made it the default: Enter
+  // after a failed log-in would quit.
+  if (!busy) log_in_->setDefault(true);
 }
 
 void LoginDialog::Tell(const QString& text) { status_->setText(text); }
