@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/console_name.h"
 #include "cli/console_session.h"
 #include "cli/console_startup.h"
 #include "cli/one_line.h"
@@ -24,12 +25,12 @@ std::optional<std::vector<GetItem>> ParseGetArgs(const Args& args) {
   std::vector<GetItem> items;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--link" && i + 3 < args.size() && args[i + 2] == "--name") {
-      items.push_back({Utf8ToCp1251(args[i + 3]), Utf8ToCp1251(args[i + 1])});
+      items.push_back({NameFromConsole(args[i + 3]), Utf8ToCp1251(args[i + 1])});
       i += 3;
     } else if (args[i].starts_with("--")) {
       return std::nullopt;
     } else {
-      items.push_back({Utf8ToCp1251(args[i]), ""});
+      items.push_back({NameFromConsole(args[i]), ""});
     }
   }
   if (items.empty()) return std::nullopt;

@@ -25,8 +25,10 @@ std::filesystem::path ResolveLinks(std::filesystem::path path) {
 
 }  // namespace
 
-FileError::FileError(const std::filesystem::path& path, int error)
-    : std::runtime_error(path.string() + ": " + std::strerror(error)) {}
+FileError::FileError(const std::filesystem::path& path, int error) : FileError(path, std::strerror(error)) {}
+
+FileError::FileError(const std::filesystem::path& path, std::string_view reason)
+    : std::runtime_error(path.string() + ": " + std::string(reason)) {}
 
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -41,11 +43,21 @@ bool WriteAll(int fd, std::string_view bytes) {
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
   int fd;
   do {
-    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // A FIFO would block the open until someone writes to it.
+    fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   } while (fd < 0 && errno == EINTR);
   if (fd < 0) {
     if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
     throw FileError(path, errno);
+  }
+  // A FIFO or a device has no end to read to.
+  struct stat info {};
+  const bool stated = ::fstat(fd, &info) == 0;
+  const int stat_error = errno;
+  if (!stated || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    if (!stated) throw FileError(path, stat_error);
+    throw FileError(path, "not a regular file");
   }
   std::string bytes;
   char buffer[16384];

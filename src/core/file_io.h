@@ -15,9 +15,11 @@ namespace melvoro {
 class FileError : public std::runtime_error {
  public:
   FileError(const std::filesystem::path& path, int error);
+  FileError(const std::filesystem::path& path, std::string_view reason);
 };
 
-// The file's bytes; nothing when it does not exist. Throws FileError otherwise.
+// The file's bytes; nothing when it does not exist. Throws FileError otherwise, also for
+// anything but a regular file (a FIFO or a device), without waiting on it.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 
 // Writes all of bytes to fd, retrying short writes and EINTR. False with errno set on failure.

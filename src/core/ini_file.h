@@ -6,6 +6,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -22,8 +23,8 @@ class IniError : public std::runtime_error {
 // An INI text in memory.
 class IniText {
  public:
-  IniText() = default;
-  explicit IniText(std::string bytes) : bytes_(std::move(bytes)) {}
+  IniText() : IniText(std::string()) {}
+  explicit IniText(std::string bytes);
 
   const std::string& Bytes() const { return bytes_; }
 
@@ -37,7 +38,11 @@ class IniText {
   void Write(std::string_view section, std::string_view key, std::string_view value);
 
  private:
+  struct Index;
+  void Reindex();
+
   std::string bytes_;
+  std::shared_ptr<const Index> index_;  // shared by copies; a write makes a new one
 };
 
 // An INI file on disk. Every call reads the file anew, as the profile functions do; a missing

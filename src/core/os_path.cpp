@@ -2,6 +2,9 @@
 
 #include <unistd.h>
 
+#include <cstdint>
+#include <cstdio>
+
 #include "core/cp1251.h"
 
 namespace melvoro {
@@ -37,6 +40,19 @@ std::filesystem::path ToOsPath(std::string_view cp1251_path) {
 
 std::string FromOsPath(const std::filesystem::path& path) { return Utf8ToCp1251(path.native()); }
 
+std::string NameTag(std::string_view text) {
+  // FNV-1a: the same text gives the same tag in every run and on every machine.
+  std::uint64_t hash = 14695981039346656037ULL;
+  for (const char ch : text) {
+    hash ^= static_cast<unsigned char>(ch);
+    hash *= 1099511628211ULL;
+  }
+  const auto folded = static_cast<std::uint32_t>(hash ^ (hash >> 32));
+  char tag[10];
+  std::snprintf(tag, sizeof tag, "~%08x", folded);
+  return tag;
+}
+
 std::string FitFileName(std::string_view cp1251_path) {
   std::string path;
   path.reserve(cp1251_path.size());
@@ -52,18 +68,23 @@ std::string FitFileName(std::string_view cp1251_path) {
   const std::size_t limit = NameLimit(folder);
   if (Utf8Size(name) <= limit) return path;
 
-  // The extension stays whole unless it alone would not fit; a leading dot starts no extension.
+  // A file system with names too short for the tag only gets the cut.
+  std::string tag = NameTag(name);
+  if (tag.size() >= limit) tag.clear();
+  // The extension stays whole unless it and the tag alone would not fit; a leading dot starts
+  // no extension.
   std::size_t dot = name.rfind('.');
-  if (dot == 0 || dot == std::string_view::npos || Utf8Size(name.substr(dot)) >= limit) dot = name.size();
+  if (dot == 0 || dot == std::string_view::npos || Utf8Size(name.substr(dot)) + tag.size() >= limit)
+    dot = name.size();
   const std::string_view extension = name.substr(dot);
   std::string_view stem = name.substr(0, dot);
   // Each Windows-1251 byte is one whole character, so cutting bytes never splits one.
-  std::size_t size = Utf8Size(stem) + Utf8Size(extension);
+  std::size_t size = Utf8Size(stem) + tag.size() + Utf8Size(extension);
   while (size > limit && !stem.empty()) {
     size -= Utf8Size(stem.substr(stem.size() - 1));
     stem.remove_suffix(1);
   }
-  return path.substr(0, name_start) + std::string(stem) + std::string(extension);
+  return path.substr(0, name_start) + std::string(stem) + tag + std::string(extension);
 }
 
 }  // namespace melvoro

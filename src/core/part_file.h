@@ -12,8 +12,10 @@ class PartFile {
  public:
   static constexpr std::string_view kSuffix = ".part";
 
-  // Creates or truncates "<target>.part" (another writer busy with the same target gets
-  // "<target>.1.part" and so on). Throws std::runtime_error with a Windows-1251 message.
+  // Creates or empties "<target>.part" (another writer busy with the same target gets
+  // "<target>.1.part" and so on). Only our own regular file with a single link is reused: a
+  // link, FIFO or someone else's file under the name is left alone for the next name. Throws
+  // std::runtime_error with a Windows-1251 message.
   explicit PartFile(std::string_view target_cp1251);
   ~PartFile();  // removes the temporary file unless committed
   PartFile(const PartFile&) = delete;

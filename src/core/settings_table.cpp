@@ -1,23 +1,20 @@
 #include "core/settings_table.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace melvoro {
 
 std::string TArray::Get(std::string_view key) const {
-  const auto it =
-      std::find_if(entries_.begin(), entries_.end(), [&](const auto& e) { return e.first == key; });
-  return it == entries_.end() ? std::string() : it->second;
+  const auto it = positions_.find(std::string(key));
+  return it == positions_.end() ? std::string() : entries_[it->second].second;
 }
 
 void TArray::Set(std::string_view key, std::string_view value) {
-  const auto it =
-      std::find_if(entries_.begin(), entries_.end(), [&](const auto& e) { return e.first == key; });
-  if (it != entries_.end()) {
-    it->second = value;
-  } else {
+  const auto [it, added] = positions_.try_emplace(std::string(key), entries_.size());
+  if (added) {
     entries_.emplace_back(key, value);
+  } else {
+    entries_[it->second].second = value;
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -22,6 +23,7 @@ class TArray {
 
  private:
   std::vector<std::pair<std::string, std::string>> entries_;
+  std::unordered_map<std::string, std::size_t> positions_;  // a config.ini of many keys loads in linear time
 };
 
 }  // namespace melvoro

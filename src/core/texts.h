@@ -75,6 +75,8 @@ inline constexpr auto kEmDashSeparator = W1251(u8" — ");
 // Files and the shell
 namespace melvoro::texts {
 inline constexpr auto kShellOpenError = W1251(u8"Ошибка при открытие браузера");
+// The file name of a song or album whose name leaves nothing a file can be called.
+inline constexpr auto kUnnamedFile = W1251(u8"Без названия");
 inline constexpr auto kShellOpenHelp = W1251(
     u8"Скопируйте ссылку в браузер самостоятельно или установите правильно настройки программ по "
     u8"умолчанию(Панель управления-Установка удаление программ-Установка программ по умолчанию");

@@ -28,7 +28,7 @@ std::string AlbumPlaylistText(const std::vector<std::string>& titles) {
 std::string AlbumPlaylistPath(std::string_view album_folder, std::string_view artist,
                               std::string_view album) {
   std::string path(album_folder);
-  path += SanitizeFileName(AlbumName(artist, album));
+  path += DiskName(AlbumName(artist, album));
   path += ".m3u";
   return path;
 }

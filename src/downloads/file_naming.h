@@ -10,11 +10,17 @@ namespace melvoro {
 // The text without / \ : * ? " < > |, removed rather than replaced. Nothing else changes.
 std::string SanitizeFileName(std::string_view text);
 
-// folder + "/" + the sanitized row name + ".mp3". A folder that already ends in "/" gives a
-// doubled one, which the file system reads as one.
+// The name a song or album stands under on disk: SanitizeFileName of its full name when that
+// is a name a file can fairly have. When control characters had to go too, or nothing but dots
+// and blanks is left (a hidden file, or none), the rest (or a visible stand-in) carries
+// NameTag of the full name, so different names never meet in one file.
+std::string DiskName(std::string_view full_name);
+
+// folder + "/" + DiskName(row name) + ".mp3", with a single "/" whether the folder ends in one
+// or not.
 std::string DownloadPath(std::string_view folder, std::string_view row_name);
 
-// download_folder + the sanitized "artist — album" + "/"; download_folder ends with "/".
+// download_folder + "/" + DiskName("artist — album") + "/".
 std::string AlbumFolder(std::string_view download_folder, std::string_view artist, std::string_view album);
 
 // A stored path as the file manager is handed it: every pair of "/" becomes one.

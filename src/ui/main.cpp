@@ -15,6 +15,7 @@
 #include "ui/qt_message_boxes.h"
 #include "ui/qt_shell.h"
 #include "ui/qt_text.h"
+#include "ui/qt_translation.h"
 #include "ui/qt_ui_thread.h"
 #include "ui/quit_on_signal.h"
 
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
   // A peer that closes early must fail a write, not kill the process.
   std::signal(SIGPIPE, SIG_IGN);
   QApplication app(argc, argv);
+  melvoro::ui::LoadQtTranslation(app);
   // The program's title, as the desktop lists it; window captions stay as each window sets them
   // (a display name would be appended to every one of them).
   QApplication::setApplicationName(melvoro::ui::ToQString(melvoro::texts::kAppTitle));

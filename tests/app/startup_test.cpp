@@ -96,6 +96,19 @@ TEST_F(LoadConfigurationTest, EveryKeyOfAnySpellingGetsTheFirstSpellingsValue) {
   EXPECT_EQ(config.Settings.Get("UploadDir"), "/home/u/Desktop/");
 }
 
+TEST_F(LoadConfigurationTest, ManyKeysLoadInOnePass) {
+  // Parsing the file again for every key, and a table searched key by key, took hours here.
+  constexpr int kKeys = 100'000;
+  std::string bytes = "[Melvoro]\r\n";
+  for (int i = 0; i < kKeys; ++i) bytes += "k" + std::to_string(i) + "=v" + std::to_string(i) + "\r\n";
+  Config(bytes + "K5=late\r\n[melvoro]\r\nk7=other\r\n");
+  const Configuration config = Load();
+  ASSERT_EQ(config.Settings.Count(), kKeys + 5);  // and K5, email, cookie, ThreadsCount, UploadDir
+  for (int i = 0; i < kKeys; ++i)
+    ASSERT_EQ(config.Settings.Get("k" + std::to_string(i)), "v" + std::to_string(i));
+  EXPECT_EQ(config.Settings.Get("K5"), "v5");
+}
+
 TEST_F(LoadConfigurationTest, ThreadsCountDefaultsOnlyWhenEmpty) {
   Config("[Melvoro]\nThreadsCount=0\n");
   EXPECT_EQ(Load().Settings.Get("ThreadsCount"), "0");

@@ -92,18 +92,30 @@ TEST(AuthDialog, DemoAccountLogsInWithoutBlockingTheWindow) {
   EXPECT_EQ(requests[0].body, "email=demo%40melvoro.test&pass=demo");
 }
 
-TEST(AuthDialog, WrongPasswordIsToldAndTheFormComesBack) {
+TEST(AuthDialog, WrongPasswordIsToldAndTheFormComesBackWithEnterStillLoggingIn) {
   const NetsimProcess netsim;
   DialogFixture f{netsim.HostsTable()};
+  f.dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f.dialog));
+  auto& password = f.Find<QLineEdit>("password");
   f.Type("email", "demo@melvoro.test");
   f.Type("password", "not-demo");
-  f.Click();
-  ASSERT_TRUE(WaitUntil([&] { return f.Find<QLineEdit>("password").isEnabled(); }));
+  password.setFocus();
+  QTest::keyClick(&password, Qt::Key_Return);
+  ASSERT_TRUE(WaitUntil([&] { return password.isEnabled(); }));
   EXPECT_TRUE(f.dialog.isVisible());
   EXPECT_EQ(f.Status(), QString::fromUtf8(u8"Не удалось войти: неверный e-mail или пароль."));
-  EXPECT_EQ(f.Find<QLineEdit>("password").text(), "");
+  EXPECT_EQ(password.text(), "");
   EXPECT_FALSE(f.dialog.Cookie().has_value());
   EXPECT_FALSE(f.store.Load().has_value());
+
+  // Enter logs in again; it does not press "Отмена" and quit.
+  f.Type("password", "demo");
+  QTest::keyClick(&password, Qt::Key_Return);
+  ASSERT_TRUE(WaitUntil([&] { return !f.dialog.isVisible(); }));
+  EXPECT_EQ(f.dialog.result(), QDialog::Accepted);
+  EXPECT_TRUE(f.dialog.Cookie().has_value());
+  EXPECT_EQ(netsim.Requests().size(), 2u);
 }
 
 TEST(AuthDialog, CancellingALogInThatHangsClosesAtOnceAndSavesNothing) {

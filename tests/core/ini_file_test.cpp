@@ -104,6 +104,17 @@ TEST(IniText, LineBreaksInWrittenTextsCannotAddKeys) {
   EXPECT_THROW(ini.Write("Melvoro", " \r\n", "x"), std::invalid_argument);
 }
 
+TEST(IniText, ACopyKeepsItsTextWhenTheOriginalIsWritten) {
+  IniText ini("[Melvoro]\r\nk1=a\r\nk2=b\r\n");
+  const IniText copy = ini;
+  ini.Write("Melvoro", "k1", "longer value");
+  ini.Write("Melvoro", "k3", "c");
+  EXPECT_EQ(ini.Read("melvoro", "K2"), "b");
+  EXPECT_EQ(ini.Read("Melvoro", "k3"), "c");
+  EXPECT_EQ(copy.Read("Melvoro", "k1"), "a");
+  EXPECT_EQ(copy.Keys("Melvoro"), (std::vector<std::string>{"k1", "k2"}));
+}
+
 TEST(IniFile, MissingFileReadsEmptyAndIsCreatedOnWrite) {
   const TempDir dir;
   const IniFile ini(dir / "config.ini");
@@ -122,6 +133,9 @@ TEST(IniFile, UnreadableFileIsAnErrorNotAnEmptyFile) {
   EXPECT_THROW(ini.Write("Melvoro", "ThreadsCount", "4"), IniError);
   EXPECT_TRUE(std::filesystem::is_empty(dir / "config.ini"));
   EXPECT_THROW(IniFile(dir / "no-such-folder" / "config.ini").Write("a", "b", "c"), IniError);
+  // A FIFO is refused at once: nobody will ever write to it.
+  ASSERT_EQ(mkfifo((dir / "fifo.ini").c_str(), 0600), 0);
+  EXPECT_THROW(IniFile(dir / "fifo.ini").Load(), IniError);
 }
 
 TEST(IniFile, WriteReplacesTheFileWholeAndKeepsItsMode) {

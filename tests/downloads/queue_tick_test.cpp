@@ -11,7 +11,7 @@ TEST_F(QueueTick, StartsReadyRowsInListOrderUpToTheLimitAndNamesTheirFiles) {
   queue.Tick();
   EXPECT_EQ(States(), (std::vector<int>{1, 1, 1, 1, 1, 3, 3}));
   const DownloadRow& first = queue.List().Row(0);
-  EXPECT_EQ(first.Path, dir.path().string() + "//Artist - Song 0.mp3");
+  EXPECT_EQ(first.Path, dir.path().string() + "/Artist - Song 0.mp3");
   EXPECT_FALSE(queue.List().Row(5).Started());
 
   // Fewer slots than running transfers: they go on, nothing new starts.

@@ -1,6 +1,7 @@
 // Message boxes of the GUI: what they show, and no second box for a cause already on screen.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
@@ -9,6 +10,7 @@
 
 #include "core/cp1251.h"
 #include "ui/qt_message_boxes.h"
+#include "ui/qt_translation.h"
 
 namespace melvoro {
 namespace {
@@ -76,6 +78,18 @@ TEST(SeamMessageBoxes, SameCauseWhileOpenAddsNoBoxButAnotherCauseDoes) {
   });
   boxes.Show("caption", "cause", MessageIcon::Error);
   EXPECT_TRUE(shown_again);
+}
+
+TEST(SeamMessageBoxes, QtsOwnButtonsSpeakRussianWhenItsTranslationIsThere) {
+  EXPECT_FALSE(ui::LoadQtTranslation(*qApp, QStringLiteral("/no/such/folder")));
+  QMessageBox english(QMessageBox::Question, "t", "q", QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(english.button(QMessageBox::Yes)->text(), "&Yes");
+
+  // scripts/install-deps installs the translations.
+  ASSERT_TRUE(ui::LoadQtTranslation(*qApp));
+  QMessageBox russian(QMessageBox::Question, "t", "q", QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(russian.button(QMessageBox::Yes)->text().remove('&'), QString::fromUtf8(u8"Да"));
+  EXPECT_EQ(russian.button(QMessageBox::No)->text().remove('&'), QString::fromUtf8(u8"Нет"));
 }
 
 }  // namespace

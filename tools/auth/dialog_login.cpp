@@ -10,6 +10,7 @@
 
 #include "core/file_io.h"
 #include "login_dialog.h"
+#include "ui/qt_translation.h"
 
 namespace melvoro::auth {
 
@@ -27,6 +28,7 @@ constexpr int kChildCancelled = 10;
     char name[] = "auth";
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
+    ui::LoadQtTranslation(app);
     LoginDialog dialog(hosts, store);
     if (email) dialog.SetEmail(*email);
     dialog.exec();

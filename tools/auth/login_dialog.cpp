@@ -40,7 +40,6 @@ LoginDialog::LoginDialog(const Hosts& hosts, const CookieStore& store, QWidget* 
   status_->setObjectName(QStringLiteral("status"));
   status_->setWordWrap(true);
   log_in_->setObjectName(QStringLiteral("logIn"));
-  log_in_->setDefault(true);
 
   auto* form = new QFormLayout;
   form->addRow(Text(texts::kAuthDialogEmail), email_);
@@ -58,6 +57,8 @@ LoginDialog::LoginDialog(const Hosts& hosts, const CookieStore& store, QWidget* 
   layout->addWidget(status_);
   layout->addWidget(buttons);
   setMinimumWidth(360);
+  // Only once the button is in the dialog does the dialog take it as its default.
+  log_in_->setDefault(true);
 
   connect(log_in_, &QPushButton::clicked, this, &LoginDialog::Submit);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -123,6 +124,9 @@ void LoginDialog::Finish(const std::string& cookie) {
 void LoginDialog::SetBusy(bool busy) {
   const std::array<QWidget*, 4> inputs{email_, password_, cookie_field_, log_in_};
   for (QWidget* input : inputs) input->setEnabled(!busy);
+  // While the button was disabled, focus passed to "Отмена", which then holds the default: Enter
+  // after a failed log-in would quit.
+  if (!busy) log_in_->setDefault(true);
 }
 
 void LoginDialog::Tell(const QString& text) { status_->setText(text); }
