@@ -51,8 +51,7 @@ void TformMa::eventImgClick(int n) {
   try {
     const std::string path = WritePlayPlaylist(
         PlayPlaylistText(PlaylistRowsOf(engine_.Results()), n, engine_.Controller().ListTitle));
-    // Whether a player took it is the desktop's business; nothing is reported either way.
-    seams_.shell.Open(path);
+    ShellOpen(seams_.shell, engine_.Log(), path);
   } catch (const std::exception& error) {
     ShowError(texts::kAppTitle.str(), ErrorText(error));
   }
@@ -89,7 +88,7 @@ void TformMa::N2Click(int row) {
 
 void TformMa::N3Click(int row) {
   if (const DownloadRow* item = RowForMenu(row))
-    seams_.shell.ShowInFolder(FileManagerPath(item->SubItem(kColumnPath)));
+    ShellShowInFolder(seams_.shell, engine_.Log(), FileManagerPath(item->SubItem(kColumnPath)));
 }
 
 void TformMa::RetryClick(int row) {
