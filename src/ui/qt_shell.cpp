@@ -80,12 +80,13 @@ bool QtShell::ShowInFolder(const std::string& file_path) {
   // no file manager answers with an error, which opens the folder instead.
   auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
   const std::weak_ptr<bool> alive = alive_;
-  QObject::connect(watcher, &QDBusPendingCallWatcher::finished, [this, alive, file](QDBusPendingCallWatcher* finished) {
-    finished->deleteLater();
-    if (!finished->isError() || alive.expired()) return;
-    const std::string folder = FolderOf(file);
-    if (!Open(folder) && OnOpenFailed) OnOpenFailed(folder);
-  });
+  QObject::connect(watcher, &QDBusPendingCallWatcher::finished,
+                   [this, alive, file](QDBusPendingCallWatcher* finished) {
+                     finished->deleteLater();
+                     if (!finished->isError() || alive.expired()) return;
+                     const std::string folder = FolderOf(file);
+                     if (!Open(folder) && OnOpenFailed) OnOpenFailed(folder);
+                   });
   return true;
 }
 
