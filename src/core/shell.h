@@ -13,8 +13,9 @@ class Shell {
   virtual ~Shell() = default;
   // Opens target (an absolute file path or a URL, Windows-1251). False when nothing could open it.
   virtual bool Open(const std::string& target) = 0;
-  // An open that was under way when Open returned failed after all (the desktop found no
-  // program for the target). Called on the UI thread; shells that know at once never call it.
+  // An open that was under way when Open or ShowInFolder returned failed after all (the desktop
+  // found no program for the target, or the folder). Called on the UI thread; shells that know
+  // at once never call it.
   std::function<void(const std::string& target)> OnOpenFailed;
   // Shows the file selected in the file manager, or at least its folder. False on failure.
   virtual bool ShowInFolder(const std::string& file_path) = 0;

@@ -12,8 +12,13 @@ namespace melvoro {
 
 namespace {
 
+// What the programs print belongs on no terminal (the caller reports a failure), nor in a pipe
+// that a program they start may outlive. A shell sends it to /dev/null and still finds a bare
+// name on $PATH.
 bool RunsCleanly(const std::filesystem::path& program, const std::vector<std::string>& args) {
-  const ProcessResult result = RunProcess(program, args);
+  std::vector<std::string> quiet = {"-c", "exec \"$0\" \"$@\" >/dev/null 2>&1", program.string()};
+  quiet.insert(quiet.end(), args.begin(), args.end());
+  const ProcessResult result = RunProcess("/bin/sh", quiet);
   return result.Started && result.ExitCode == 0;
 }
 

@@ -10,6 +10,10 @@ void ShellOpen(Shell& shell, ProgramLog& log, const std::string& target) {
   if (!shell.Open(target)) LogShellOpenFailure(log, target);
 }
 
+void ShellShowInFolder(Shell& shell, ProgramLog& log, const std::string& file_path) {
+  if (!shell.ShowInFolder(file_path)) LogShellOpenFailure(log, file_path);
+}
+
 void LogShellOpenFailure(ProgramLog& log, const std::string& target) {
   std::string details(texts::kShellOpenHelp);
   details += "\n\n";

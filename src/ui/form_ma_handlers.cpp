@@ -51,8 +51,7 @@ void TformMa::OnPlayClicked(int n) {
   try {
     const std::string path = WritePlayPlaylist(
         PlayPlaylistText(PlaylistRowsOf(engine_.Results()), n, engine_.Controller().ListTitle));
-    // Whether a player took it is the desktop's business; nothing is reported either way.
-    seams_.shell.Open(path);
+    ShellOpen(seams_.shell, engine_.Log(), path);
   } catch (const std::exception& error) {
     ShowError(texts::kAppTitle.str(), ErrorText(error));
   }
@@ -87,7 +86,8 @@ void TformMa::OnListenClicked(int row) {
 }
 
 void TformMa::OnOpenFolderClicked(int row) {
-  if (const DownloadRow* item = RowForMenu(row)) seams_.shell.ShowInFolder(FileManagerPath(item->Path));
+  if (const DownloadRow* item = RowForMenu(row))
+    ShellShowInFolder(seams_.shell, engine_.Log(), FileManagerPath(item->Path));
 }
 
 void TformMa::OnRetryClicked(int row) {

@@ -27,9 +27,7 @@ std::filesystem::path AbsoluteOsPath(const std::string& cp1251_path) {
   return error ? path : absolute;
 }
 
-bool OpenFolderOf(const std::filesystem::path& file) {
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(OsPathText(file.parent_path())));
-}
+std::string FolderOf(const std::filesystem::path& file) { return FromOsPath(file.parent_path()); }
 
 }  // namespace
 
@@ -43,6 +41,10 @@ bool QtShell::Open(const std::string& target) {
   if (opener_.isEmpty()) return QDesktopServices::openUrl(url);
   auto* process = new QProcess;
   process->setProgram(opener_);
+  // Its messages (and those of the program it starts, which may outlive it) belong on no
+  // terminal and in no pipe that closes when it ends.
+  process->setStandardOutputFile(QProcess::nullDevice());
+  process->setStandardErrorFile(QProcess::nullDevice());
   process->setArguments({url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded)});
   // xdg-open may stay until the player it started ends: the window never waits for it.
   const std::weak_ptr<bool> alive = alive_;
@@ -64,12 +66,12 @@ bool QtShell::ShowInFolder(const std::string& file_path) {
   const std::filesystem::path file = AbsoluteOsPath(file_path);
   // A transfer still running (its file is a .part) or one that failed has nothing to select.
   std::error_code error;
-  if (!std::filesystem::exists(file, error)) return OpenFolderOf(file);
+  if (!std::filesystem::exists(file, error)) return Open(FolderOf(file));
   QDBusConnection bus =
       bus_address_.isEmpty()
           ? QDBusConnection::sessionBus()
           : QDBusConnection::connectToBus(bus_address_, QStringLiteral("melvoro-shell ") + bus_address_);
-  if (!bus.isConnected()) return OpenFolderOf(file);
+  if (!bus.isConnected()) return Open(FolderOf(file));
 
   QDBusMessage call =
       QDBusMessage::createMethodCall(kFileManagerService, kFileManagerPath, kFileManagerService, "ShowItems");
@@ -77,10 +79,14 @@ bool QtShell::ShowInFolder(const std::string& file_path) {
   // Starting a file manager can take a while; the window must not freeze meanwhile. A bus with
   // no file manager answers with an error, which opens the folder instead.
   auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
-  QObject::connect(watcher, &QDBusPendingCallWatcher::finished, [file](QDBusPendingCallWatcher* finished) {
-    if (finished->isError()) OpenFolderOf(file);
-    finished->deleteLater();
-  });
+  const std::weak_ptr<bool> alive = alive_;
+  QObject::connect(watcher, &QDBusPendingCallWatcher::finished,
+                   [this, alive, file](QDBusPendingCallWatcher* finished) {
+                     finished->deleteLater();
+                     if (!finished->isError() || alive.expired()) return;
+                     const std::string folder = FolderOf(file);
+                     if (!Open(folder) && OnOpenFailed) OnOpenFailed(folder);
+                   });
   return true;
 }
 

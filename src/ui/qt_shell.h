@@ -23,7 +23,8 @@ class QtShell final : public Shell {
   // the opener could not start; a failure it reports later goes to OnOpenFailed.
   bool Open(const std::string& target) override;
   // Asks the file manager to select the file without waiting for it; when no file manager
-  // serves the call, or it answers with an error, the file's folder is opened instead.
+  // serves the call, or it answers with an error, the file's folder is opened instead. A folder
+  // that cannot be opened makes it false, or, found out later, goes to OnOpenFailed.
   bool ShowInFolder(const std::string& file_path) override;
 
  private:

@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <QWidget>
+#include <QWindow>
 #include <array>
 #include <optional>
 
@@ -54,8 +55,14 @@ void LoadPlacement(QWidget& window, const QString& name) {
   }
   // A size of nothing would leave an invisible window behind.
   if (values[kWidth] <= 0 || values[kHeight] <= 0) return;
-  window.move(values[kLeft], values[kTop]);
+  const QPoint corner(values[kLeft], values[kTop]);
+  window.move(corner);
   window.resize(values[kWidth], values[kHeight]);
+  // Until the window manager has framed it, move() cannot count the frame and places the client
+  // there: a title bar lower than saved, and saved that way, at every start. Asked for its
+  // frame's corner, the manager puts the frame there.
+  if (QWindow* handle = window.windowHandle(); handle != nullptr && !handle->isVisible())
+    handle->setFramePosition(corner);
   if (values[kMaximized] != 0) window.setWindowState(window.windowState() | Qt::WindowMaximized);
 }
 

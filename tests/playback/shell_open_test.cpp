@@ -35,6 +35,13 @@ TEST(SystemShell, OpenPassesTheTargetInUtf8AndSucceedsOnlyOnExitZero) {
   EXPECT_FALSE(SystemShell(Fake(dir, "fails", 4), "none").Open("http://a/"));
   EXPECT_FALSE(SystemShell(dir / "missing", "none").Open("/x"));
 
+  // What the programs print stays off the terminal; the caller logs the failure.
+  test::WriteScript(dir / "noisy", "echo out-noise; echo err-noise >&2; exit 3\n");
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(SystemShell(dir / "noisy", dir / "noisy").ShowInFolder("/srv/b/c.mp3"));
+  EXPECT_EQ(testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr(), "");
+
   // A bare name is found on $PATH.
   const std::string path = std::getenv("PATH");
   setenv("PATH", ("/nonexistent::" + dir.path().string()).c_str(), 1);
@@ -78,9 +85,13 @@ TEST(ShellOpen, OnlyAFailureIsLoggedAndItCarriesTheTarget) {
   ProgramLog log;
   FakeShell works(true), fails(false);
   ShellOpen(works, log, "http://a/");
+  ShellShowInFolder(works, log, "/tmp/a.mp3");
   EXPECT_EQ(log.Count(), 0u);
-  ShellOpen(fails, log, "/tmp/x.asx");
+  ShellShowInFolder(fails, log, "/tmp/b.mp3");
   ASSERT_EQ(log.Count(), 1u);
+  EXPECT_NE(log.At(0).Details.find("/tmp/b.mp3"), std::string::npos);
+  ShellOpen(fails, log, "/tmp/x.asx");
+  ASSERT_EQ(log.Count(), 2u);
   EXPECT_EQ(log.At(0).Description, W(u8"Ошибка при открытие браузера"));
   EXPECT_EQ(log.At(0).Icon, kLogError);
   EXPECT_EQ(log.At(0).Details,  // the log shows line feeds as CR LF

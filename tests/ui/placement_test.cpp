@@ -1,11 +1,15 @@
 // Window placement: saved per name, applied only when complete.
 #include <gtest/gtest.h>
 
+#include <QProcess>
+#include <QStandardPaths>
 #include <QWidget>
 #include <filesystem>
 
 #include "placement_sandbox.h"
 #include "seam_wait.h"
+#include "support/program_run.h"
+#include "support/temp_dir.h"
 #include "ui/window_placement.h"
 
 namespace melvoro {
@@ -84,6 +88,73 @@ TEST(Placement, AWindowClosedMaximizedReopensMaximizedOverItsMaximizedBounds) {
   window.showNormal();
   ASSERT_TRUE(WaitUntil([&] { return !window.isMaximized(); }, 5000));
   EXPECT_EQ(window.size(), maximized.size());
+}
+
+// A screen in memory with a window manager that frames its windows.
+class FramedScreen {
+ public:
+  FramedScreen() {
+    server_.start(QStringLiteral("Xvfb"),
+                  {"-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
+    if (!server_.waitForReadyRead(10000)) return;
+    display_ = ":" + QString::fromUtf8(server_.readLine()).trimmed();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display_);
+    manager_.setProcessEnvironment(env);
+    manager_.setStandardOutputFile(QProcess::nullDevice());
+    manager_.setStandardErrorFile(QProcess::nullDevice());
+    manager_.start(QStringLiteral("openbox"), {"--sm-disable"});
+    // A window mapped before the manager runs gets no frame.
+    const bool managing = WaitUntil(
+        [&] {
+          QProcess probe;
+          probe.setProcessEnvironment(env);
+          probe.start(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"});
+          return probe.waitForFinished(5000) && probe.readAll().contains("window id");
+        },
+        10000);
+    if (!managing) display_.clear();
+  }
+  ~FramedScreen() {
+    for (QProcess* process : {&manager_, &server_}) {
+      process->terminate();
+      if (!process->waitForFinished(5000)) process->kill();
+    }
+  }
+  const QString& Display() const { return display_; }
+
+ private:
+  QProcess server_, manager_;
+  QString display_;
+};
+
+TEST(Placement, TheMainWindowStaysPutOverStartsUnderAWindowManager) {
+  for (const char* tool : {"Xvfb", "openbox", "xprop"})
+    if (QStandardPaths::findExecutable(tool).isEmpty()) GTEST_SKIP() << "no " << tool;
+  const FramedScreen screen;
+  ASSERT_FALSE(screen.Display().isEmpty());
+  const test::TempDir dir;
+  const auto program = test::CopyProgram("melvoro", dir.path());
+  // Hands out a session, then closes the program as the session's end would, once the manager
+  // has framed its window and Qt has heard of the frame.
+  test::WriteScript(dir / "auth",
+                    "#!/bin/sh\n(for i in $(seq 100); do xprop -root _NET_CLIENT_LIST | grep -q 0x && break; "
+                    "sleep 0.1; done; sleep 1; kill -TERM $PPID) >/dev/null 2>&1 &\necho remixsid=0123\n");
+  const std::string config = (dir / "config").string();
+  std::vector<QPoint> corners;
+  for (int start = 0; start < 3; ++start) {
+    const test::ProgramOutput out = test::RunProgram(program, {{},
+                                                               "",
+                                                               {{"QT_QPA_PLATFORM", "xcb"},
+                                                                {"DISPLAY", screen.Display().toStdString()},
+                                                                {"XDG_CONFIG_HOME", config},
+                                                                {"XDG_DATA_HOME", config}}});
+    ASSERT_EQ(out.exit_code, 0) << out.err;
+    const QSettings saved(QString::fromStdString(config + "/Malvoro.conf"), QSettings::IniFormat);
+    corners.emplace_back(saved.value("forms/main/Left").toInt(), saved.value("forms/main/Top").toInt());
+  }
+  EXPECT_EQ(corners[1], corners[0]);
+  EXPECT_EQ(corners[2], corners[0]);
 }
 
 }  // namespace

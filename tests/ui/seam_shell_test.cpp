@@ -128,6 +128,26 @@ TEST(SeamShell, WithoutAFileManagerTheFolderOpens) {
   EXPECT_EQ(opened.urls[0], QUrl::fromLocalFile(QString::fromStdString(dir.path().string())));
 }
 
+TEST(SeamShell, AFolderNoProgramOpensIsHeardOfQuietly) {
+  const OpenedUrls opened;  // would take the folder if the opener were passed by
+  const test::TempDir dir;
+  // Stands in for xdg-open on a desktop with no file manager: complains and fails for folders.
+  test::WriteScript(dir / "opener", "echo noise; echo noise >&2; [ -d \"$1\" ] && exit 3; exit 0\n");
+  ui::QtShell shell(QStringLiteral("unix:path=") + QString::fromStdString((dir / "no-bus").string()),
+                    QString::fromStdString((dir / "opener").string()));
+  std::vector<std::string> failed;
+  shell.OnOpenFailed = [&](const std::string& target) { failed.push_back(target); };
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  EXPECT_TRUE(shell.ShowInFolder((dir / "a.mp3").string()));
+  const bool heard = WaitUntil([&] { return !failed.empty(); }, 10000);
+  const std::string printed = testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr();
+  ASSERT_TRUE(heard);
+  EXPECT_EQ(failed, std::vector<std::string>{dir.path().string()});
+  EXPECT_EQ(printed.find("noise"), std::string::npos) << printed;
+  EXPECT_TRUE(opened.urls.empty());
+}
+
 TEST(SeamShell, FileManagerSelectsTheFileElseTheFolderOpens) {
   if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
     GTEST_SKIP() << "no dbus-daemon";
