@@ -8,12 +8,12 @@
 #include "core/process.h"
 #include "core/texts.h"
 #include "core/user_folders.h"
+#include "downloads/download_queue.h"
 
 namespace melvoro {
 
 namespace {
 
-constexpr std::string_view kDefaultThreadsCount = "5";
 // A session cookie is a few hundred bytes; more than this is not one.
 constexpr std::size_t kMaxAuthOutput = 64 * 1024;
 
@@ -52,7 +52,8 @@ Configuration LoadConfiguration(const std::filesystem::path& app_folder, Message
     config.MustEnd = true;
   }
 
-  if (settings.Get("ThreadsCount").empty()) settings.Set("ThreadsCount", kDefaultThreadsCount);
+  if (settings.Get("ThreadsCount").empty())
+    settings.Set("ThreadsCount", std::to_string(DownloadQueue::kDefaultThreads));
   if (settings.Get("UploadDir").empty()) {
     const std::filesystem::path desktop =
         seams.DesktopFolder ? seams.DesktopFolder() : std::filesystem::path();

@@ -54,11 +54,11 @@ int CommandFetch(const Args& args) {
   ConsoleMessageBoxes boxes;
   bool failed = false;
   int running = 0;
-  activity.OnChange = [&] {
+  activity.OnChange.Add([&] {
     if (activity.Count() > running) std::cout << "begin" << std::endl;
     if (activity.Count() < running) std::cout << "end" << std::endl;
     running = activity.Count();
-  };
+  });
 
   auto worker = std::make_unique<TGethttp>(RequestContext{loop, activity, boxes});
   worker->Url = options->url;

@@ -24,7 +24,7 @@ int CommandPlay(const Args& args) {
   if (!config) return kExitNoSession;
   ConsoleSession session(std::move(*config));
   bool shown = false;
-  session.engine.Results().OnShown = [&shown] { shown = true; };
+  session.engine.Results().OnShown.Add([&shown] { shown = true; });
   session.engine.Controller().Search(Utf8ToCp1251(args[0]), [&session](std::vector<song> songs) {
     session.engine.Results().ShowResults(std::move(songs));
   });

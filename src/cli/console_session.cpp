@@ -14,10 +14,10 @@ void ErrorPrinter::Show(const std::string& /*caption*/, const std::string& text,
 
 ConsoleSession::ConsoleSession(Configuration configuration) : engine(std::move(configuration), loop, boxes) {
   StopGracefully();
-  engine.Log().OnAdded = [this] {
+  engine.Log().OnAdded.Add([this] {
     const LogEntry& entry = engine.Log().At(0);
     std::cerr << "log " << entry.Icon << ' ' << Cp1251ToUtf8(entry.Description) << std::endl;
-  };
+  });
 }
 
 ConsoleSession::~ConsoleSession() { engine.Shutdown(); }

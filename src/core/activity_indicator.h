@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include "core/listeners.h"
+
 namespace melvoro {
 
 class ActivityIndicator {
@@ -27,12 +29,10 @@ class ActivityIndicator {
   bool PictureCreated() const { return picture_created_; }
 
   // Called after every change, on the UI thread.
-  std::function<void()> OnChange;
+  Listeners<> OnChange;
 
  private:
-  void Changed() const {
-    if (OnChange) OnChange();
-  }
+  void Changed() { OnChange(); }
 
   bool active_ = false;
   bool timer_exists_ = false;

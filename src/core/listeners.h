@@ -72,4 +72,29 @@ class Listeners {
   int depth_ = 0;
 };
 
+// Takes its listener off when it goes: whoever hears an object that outlives it holds one.
+class Subscription {
+ public:
+  Subscription() = default;
+  template <class... Args>
+  Subscription(Listeners<Args...>& source, typename Listeners<Args...>::Handler handler)
+      : remove_([&source, id = source.Add(std::move(handler))] { source.Remove(id); }) {}
+  Subscription(Subscription&& other) noexcept : remove_(std::exchange(other.remove_, nullptr)) {}
+  Subscription& operator=(Subscription&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      remove_ = std::exchange(other.remove_, nullptr);
+    }
+    return *this;
+  }
+  ~Subscription() { Reset(); }
+
+  void Reset() {
+    if (remove_) std::exchange(remove_, nullptr)();
+  }
+
+ private:
+  std::function<void()> remove_;
+};
+
 }  // namespace melvoro

@@ -23,7 +23,7 @@ void ProgramLog::AddLogEntry(const std::string& description, const std::string& 
   entry.Details = PageTextForLog(details);
   entry.Icon = icon;
   entries_.push_back(std::move(entry));
-  if (OnAdded) OnAdded();
+  OnAdded();
 }
 
 }  // namespace melvoro

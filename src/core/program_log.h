@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/listeners.h"
+
 namespace melvoro {
 
 enum LogIcon : int {
@@ -34,7 +36,7 @@ class ProgramLog {
   const LogEntry& At(std::size_t index) const { return entries_[entries_.size() - 1 - index]; }
 
   // Called after an entry was added at the top.
-  std::function<void()> OnAdded;
+  Listeners<> OnAdded;
 
   // The clock, replaceable so tests can fix the time.
   std::function<std::chrono::system_clock::time_point()> Now = [] {

@@ -101,7 +101,7 @@ void DownloadQueue::Tick() {
       if (!alive.expired()) results_.ShowResults(std::move(songs));
     };
     if (controller_.Search(query, std::move(show))) {
-      if (OnSearchStarted) OnSearchStarted();
+      OnSearchStarted();
       list_.SetState(search, DownloadState::Done);
     }
   } else if (lookup >= 0) {

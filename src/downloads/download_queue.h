@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/gethttp.h"
+#include "core/listeners.h"
 #include "downloads/download_list.h"
 #include "search/melvoro_controller.h"
 #include "search/shown_results.h"
@@ -68,7 +69,7 @@ class DownloadQueue final : public LookupRows {
 
   // Called when a typed search has been handed to the controller (the window hides the
   // results until they arrive).
-  std::function<void()> OnSearchStarted;
+  Listeners<> OnSearchStarted;
   // Look-ups that fail this many times in a row turn their row failed; 0: retried for ever.
   int MaxLookupFailures = 0;
   // Replaceable so tests can step time for the look-up retry pause.

@@ -89,7 +89,7 @@ void tMelvoro::SearchDone(TGethttp& worker) {
 void tMelvoro::SearchFailed(const std::string& message) {
   busy_ = false;
   // Before the box: while it is open the next search may start and hide the rows again.
-  if (OnPageFailed) OnPageFailed();
+  OnPageFailed();
   context_.boxes.Show(texts::kRequestErrorCaption.str(), message, MessageIcon::Error);
 }
 

@@ -11,6 +11,7 @@
 
 #include "core/gethttp.h"
 #include "core/hosts.h"
+#include "core/listeners.h"
 #include "search/page_parser.h"
 #include "search/song.h"
 
@@ -58,7 +59,7 @@ class tMelvoro {
   std::string ListTitle;
   // A search or page load failed (its box comes next): the window shows the rows it hid for
   // the answer again, as they were.
-  std::function<void()> OnPageFailed;
+  Listeners<> OnPageFailed;
 
  private:
   std::unique_ptr<TGethttp> NewRequest(const std::string& url);

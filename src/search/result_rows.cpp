@@ -16,7 +16,7 @@ void ResultRows::ShowResults(std::vector<song> list) {
   }
   nothing_found_ = list.empty();
   any_shown_ = true;
-  if (OnShown) OnShown();
+  OnShown();
 }
 
 const ResultRow& ResultRows::Row(int n) const {
@@ -40,7 +40,7 @@ bool ResultRows::Queue(int n) {
   if (!row.InUse || !row.Clickable) return false;
   rows_[static_cast<std::size_t>(n - 1)].State = ResultRowState::Queued;
   rows_[static_cast<std::size_t>(n - 1)].Clickable = false;
-  if (OnRowChanged) OnRowChanged(n);
+  OnRowChanged(n);
   return true;
 }
 
@@ -49,7 +49,7 @@ void ResultRows::MarkDownloaded(int n) {
   ResultRow& row = rows_[static_cast<std::size_t>(n - 1)];
   row.State = ResultRowState::Downloaded;
   row.Progress = 100;
-  if (OnRowChanged) OnRowChanged(n);
+  OnRowChanged(n);
 }
 
 }  // namespace melvoro

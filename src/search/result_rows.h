@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/listeners.h"
 #include "search/shown_results.h"
 #include "search/song.h"
 
@@ -46,9 +47,9 @@ class ResultRows final : public ShownResults {
   void MarkDownloaded(int n) override;
 
   // After a new list was laid out (the window shows the results frame again).
-  std::function<void()> OnShown;
+  Listeners<> OnShown;
   // After one row changed its state.
-  std::function<void(int n)> OnRowChanged;
+  Listeners<int> OnRowChanged;
 
  private:
   std::array<ResultRow, kRowCount> rows_{};

@@ -47,11 +47,11 @@ ActivityIndicatorWidget::ActivityIndicatorWidget(ActivityIndicator& state, QWidg
     : QWidget(parent), state_(state), shown_(ActivityIndicator::kIdleFrame) {
   setFixedSize(60, kPictureHeight);
   connect(&timer_, &QTimer::timeout, this, [this] { state_.TimerTick(); });
-  state_.OnChange = [this] { Follow(); };
+  changed_ = Subscription(state_.OnChange, [this] { Follow(); });
   Follow();
 }
 
-ActivityIndicatorWidget::~ActivityIndicatorWidget() { state_.OnChange = nullptr; }
+ActivityIndicatorWidget::~ActivityIndicatorWidget() = default;
 
 QImage ActivityIndicatorWidget::Picture(int number) {
   // Images, not pixmaps: they may outlive the application object.

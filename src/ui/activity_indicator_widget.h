@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "core/listeners.h"
+
 namespace melvoro {
 class ActivityIndicator;
 }
@@ -19,7 +21,7 @@ class ActivityIndicatorWidget final : public QWidget {
   static constexpr int kPictureWidth = 43;
   static constexpr int kPictureHeight = 11;
 
-  // Takes over state.OnChange until destroyed; state must outlive the widget.
+  // Hears state.OnChange until destroyed; state must outlive the widget.
   explicit ActivityIndicatorWidget(ActivityIndicator& state, QWidget* parent = nullptr);
   ~ActivityIndicatorWidget() override;
 
@@ -36,6 +38,7 @@ class ActivityIndicatorWidget final : public QWidget {
   void Follow();
 
   ActivityIndicator& state_;
+  Subscription changed_;
   QTimer timer_;
   int shown_;
 };

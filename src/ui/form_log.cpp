@@ -106,12 +106,12 @@ TformLog::TformLog(ProgramLog& log, QWidget* parent)
             // A deselection shows the row that lost the selection, as selecting shows the new one.
             ShowDetails(current ? current : previous);
           });
-  log_.OnAdded = [this] { EntryAdded(); };
+  added_ = Subscription(log_.OnAdded, [this] { EntryAdded(); });
 
   LoadPlacement(*this, QStringLiteral("log"));
 }
 
-TformLog::~TformLog() { log_.OnAdded = nullptr; }
+TformLog::~TformLog() = default;
 
 QTreeWidgetItem* TformLog::NewRow(const LogEntry& entry) const {
   auto* row = new QTreeWidgetItem;

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include "core/listeners.h"
+
 class QPlainTextEdit;
 class QSplitter;
 class QTreeWidget;
@@ -20,7 +22,7 @@ class TformLog final : public QWidget {
   Q_OBJECT
 
  public:
-  // Shows the entries log holds and follows it (takes over log.OnAdded until destroyed); log
+  // Shows the entries log holds and follows it (hears log.OnAdded until destroyed); log
   // must outlive the window. Created hidden; closing hides it.
   explicit TformLog(ProgramLog& log, QWidget* parent = nullptr);
   ~TformLog() override;
@@ -34,6 +36,7 @@ class TformLog final : public QWidget {
   void ShowDetails(QTreeWidgetItem* item);
 
   ProgramLog& log_;
+  Subscription added_;
   QTreeWidget* list_;
   QSplitter* splitter_;
   QPlainTextEdit* details_;

@@ -50,10 +50,11 @@ TformMa::TformMa(Engine& engine, const MainWindowSeams& seams, QWidget* parent)
   BuildWidgets();
   LayOut();
 
-  engine_.Results().OnShown = [this] { ResultsLaidOut(); };
-  engine_.Results().OnRowChanged = [this](int n) { ResultsFrame()->UpdateRow(n); };
-  engine_.Queue().OnSearchStarted = [this] { ResultsFrame()->hide(); };
-  engine_.Controller().OnPageFailed = [this] { ResultsFrame()->show(); };
+  subscriptions_.emplace_back(engine_.Results().OnShown, [this] { ResultsLaidOut(); });
+  subscriptions_.emplace_back(engine_.Results().OnRowChanged,
+                              [this](int n) { ResultsFrame()->UpdateRow(n); });
+  subscriptions_.emplace_back(engine_.Queue().OnSearchStarted, [this] { ResultsFrame()->hide(); });
+  subscriptions_.emplace_back(engine_.Controller().OnPageFailed, [this] { ResultsFrame()->show(); });
   // The desktop may find no program for a song or a playlist only after a moment.
   seams_.shell.OnOpenFailed = [this](const std::string& target) {
     LogShellOpenFailure(engine_.Log(), target);
@@ -70,10 +71,7 @@ TformMa::~TformMa() {
   // Running transfers are aborted and waited for while everything they report to still exists;
   // each removes its part file, so no partial song is left under its name.
   engine_.Shutdown();
-  engine_.Results().OnShown = nullptr;
-  engine_.Results().OnRowChanged = nullptr;
-  engine_.Queue().OnSearchStarted = nullptr;
-  engine_.Controller().OnPageFailed = nullptr;
+  subscriptions_.clear();
   seams_.shell.OnOpenFailed = nullptr;
   // The widgets read the engine members, which go before QWidget's destructor would free them.
   qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/engine.h"
 #include "ui/window_frame.h"
@@ -126,6 +127,7 @@ class TformMa final : public QWidget {
 
   Engine& engine_;
   MainWindowSeams seams_;
+  std::vector<Subscription> subscriptions_;  // what the window hears of the engine
   std::unique_ptr<DownloadListModel> model_;
   bool results_shown_ = false;
   bool in_tick_ = false;

@@ -134,7 +134,7 @@ TEST_F(CliQueue, PlayWritesThePlaylistFromTheRowWrappingRound) {
   EXPECT_EQ(lines[0], "<asx version=\"3.0\">\r");
   EXPECT_EQ(lines[1],
             " <title>\xCF\xEE\xE8\xF1\xEA \xD1\xE5\xE2\xE5\xF0\xED\xFB\xE9 \xE2\xE5\xF2\xE5\xF0 (Melvoro "
-            "\xE2. 2.0.1)</title>\r");
+            "\xE2. " MELVORO_VERSION ")</title>\r");
   // Rows 4, 5, then 1, 2, 3.
   const std::vector<std::string> order = {"\xCE\xF1\xE5\xED\xED\xE8\xE9 \xE1\xEB\xFE\xE7",
                                           "\xD1\xE5\xE2\xE5\xF0\xED\xFB\xE9 \xC2\xE5\xF2\xE5\xF0</title>",

@@ -65,7 +65,7 @@ TEST(ActivityIndicator, FramesRunBackwardsAndWrapToIdle) {
 TEST(ActivityIndicator, ActivationShowsTheIdlePicture) {
   ActivityIndicator a;
   int changes = 0;
-  a.OnChange = [&] { ++changes; };
+  a.OnChange.Add([&] { ++changes; });
   a.ActivityBegin();
   a.ActivityEnd();
   EXPECT_TRUE(a.PictureCreated());

@@ -12,7 +12,7 @@ TEST(ProgramLog, NewestFirstEvenWithinOneSecond) {
   const auto noon = std::chrono::system_clock::from_time_t(1'700'000'000);
   log.Now = [&] { return noon; };
   int added = 0;
-  log.OnAdded = [&] { ++added; };
+  log.OnAdded.Add([&] { ++added; });
   log.AddLogEntry("first", "", kLogInfo);
   log.AddLogEntry("second", "", kLogNothingFound);
   ASSERT_EQ(log.Count(), 2u);

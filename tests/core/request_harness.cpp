@@ -3,7 +3,7 @@
 namespace melvoro::test {
 
 RequestHarness::RequestHarness() {
-  activity.OnChange = [this] {
+  activity.OnChange.Add([this] {
     if (activity.Count() > running_) {
       intervals_at_begin.push_back(activity.IntervalMs());
       Record("begin");
@@ -12,7 +12,7 @@ RequestHarness::RequestHarness() {
       Record("end");
     }
     running_ = activity.Count();
-  };
+  });
 }
 
 void RequestHarness::Record(std::string what, int value, std::string text) {

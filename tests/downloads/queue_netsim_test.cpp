@@ -16,7 +16,7 @@ struct NetsimFirst {
 class QueueNetsim : protected NetsimFirst, public QueueFixture {
  protected:
   QueueNetsim() : QueueFixture(netsim.HostsTable()) {
-    results.OnShown = [this] { ++shown; };
+    results.OnShown.Add([this] { ++shown; });
   }
   // Runs the loop until every row has ended and every worker is gone.
   bool RunToTheEnd() {

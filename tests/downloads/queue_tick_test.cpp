@@ -38,13 +38,13 @@ TEST_F(QueueTick, NoSlotsMeansNothingStartsNotEvenSearchesOrLookUps) {
 
 TEST_F(QueueTick, TheLastTypedSearchGoesFirstAndLookUpsWaitForSearches) {
   int started = 0;
-  queue.OnSearchStarted = [&] { ++started; };
+  queue.OnSearchStarted.Add([&] { ++started; });
   queue.AddNamesToLookUp({"Kino - Zvezda"});
   queue.AddSearch("first");  // a pending search beats the pending look-up
   EXPECT_EQ(States(), (std::vector<int>{4, 2}));
   EXPECT_EQ(started, 1);
   EXPECT_TRUE(controller.Busy());
-  EXPECT_EQ(controller.ListTitle, "\xCF\xEE\xE8\xF1\xEA first (Melvoro \xE2. 2.0.1)");
+  EXPECT_EQ(controller.ListTitle, "\xCF\xEE\xE8\xF1\xEA first (Melvoro \xE2. " MELVORO_VERSION ")");
 
   queue.AddSearch("older");
   queue.AddSearch("newer");

@@ -18,7 +18,7 @@ std::vector<song> Songs(int count, const std::string& prefix = "Song ") {
 TEST(ResultRows, AListFillsAtMostAHundredRowsAndHidesTheRest) {
   ResultRows rows;
   int shown = 0;
-  rows.OnShown = [&] { ++shown; };
+  rows.OnShown.Add([&] { ++shown; });
   rows.ShowResults(Songs(150));
   EXPECT_EQ(shown, 1);
   EXPECT_EQ(rows.InUseCount(), 100);
@@ -37,7 +37,7 @@ TEST(ResultRows, AListFillsAtMostAHundredRowsAndHidesTheRest) {
 TEST(ResultRows, ARowIsQueuedOncePerListAndADownloadLeavesItsClicksAlone) {
   ResultRows rows;
   std::vector<int> changed;
-  rows.OnRowChanged = [&](int n) { changed.push_back(n); };
+  rows.OnRowChanged.Add([&](int n) { changed.push_back(n); });
   rows.ShowResults(Songs(5));
   EXPECT_TRUE(rows.Queue(2));
   EXPECT_FALSE(rows.Queue(2));

@@ -40,11 +40,8 @@ void MainWindowTest::Open() {
   engine_.reset();
   engine_ = std::make_unique<Engine>(LoadConfiguration(dir_.path(), boxes_, startup), ui_, boxes_);
   window_ = std::make_unique<ui::TformMa>(*engine_, ui::MainWindowSeams{boxes_, shell_, cookies_});
-  ResultRows& results = engine_->Results();
-  results.OnShown = [this, laid_out = results.OnShown] {
-    laid_out();
-    ++lists_shown_;
-  };
+  // Heard after the window's own listener has laid the rows out.
+  engine_->Results().OnShown.Add([this] { ++lists_shown_; });
   window_->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
 }

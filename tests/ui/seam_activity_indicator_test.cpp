@@ -58,7 +58,7 @@ TEST(SeamActivityIndicator, AGoneWidgetLetsGoOfTheState) {
   ActivityIndicator state;
   { ActivityIndicatorWidget widget(state); }
   // Else the state's next change would call into the destroyed widget.
-  EXPECT_FALSE(state.OnChange);
+  EXPECT_TRUE(state.OnChange.Empty());
   // A widget made later follows the same state.
   ActivityIndicatorWidget later(state);
   state.ActivityBegin();

@@ -34,7 +34,7 @@ TEST(SeamUiThread, EveryNotificationRunsOnTheGuiThreadInOrder) {
     all_on_gui_thread = all_on_gui_thread && OnGuiThread();
     if (seen.empty() || seen.back() != what) seen.push_back(std::move(what));
   };
-  activity.OnChange = [&] { note(activity.Active() ? "active" : "idle"); };
+  activity.OnChange.Add([&] { note(activity.Active() ? "active" : "idle"); });
 
   auto worker = std::make_unique<TGethttp>(RequestContext{ui, activity, boxes});
   worker->Url = "http://" + netsim.Host("support") + "/isword.txt";

@@ -45,7 +45,7 @@ TEST(SettingsActions, ConnectionTestShowsTheSupportServersTextAndLogsTheAddress)
   EXPECT_EQ(f.log.At(0).Icon, kLogInfo);
 
   ASSERT_TRUE(WaitUntil([&] { return !f.boxes.shown.empty(); }));
-  EXPECT_EQ(f.boxes.shown[0].caption, std::string(W1251(u8"Melvoro в. 2.0.1")));
+  EXPECT_EQ(f.boxes.shown[0].caption, std::string(W1251(u8"Melvoro в. " MELVORO_VERSION)));
   EXPECT_NE(f.boxes.shown[0].text.find(std::string(W1251(u8"Соединение с сервером поддержки"))),
             std::string::npos)
       << f.boxes.shown[0].text;
