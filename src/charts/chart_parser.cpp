@@ -10,7 +10,8 @@ namespace {
 // The lazy gap between the two fields scans ahead for the second one, so a crafted page with
 // many first fields and no second costs the square of its size; past the budget the entries
 // found so far stand.
-constexpr MatchBudget kBudget{.match_limit = 1'000'000, .depth_limit = 0, .time = std::chrono::milliseconds(200)};
+constexpr MatchBudget kBudget{
+    .match_limit = 1'000'000, .depth_limit = 0, .time = std::chrono::milliseconds(200)};
 
 const Regex& ChartPattern() {
   static const Regex pattern(R"(class="song">([^<]*)</a>.*?class="artist">([^<]*)</a>)");

@@ -98,15 +98,17 @@ void TForm5::BuildControls() {
   // Three rows across the client width: the artist, the two sites, the stations and the answer.
   const int half = (kClientWidth - 3 * kMargin) / 2;
   const int right = kMargin * 2 + half;
-  artist_box_->setGeometry(kMargin, 6, half, kRowHeight);
-  artist_top_button_->setGeometry(right, 6, 130, kRowHeight);
-  memo_copy_button_->setGeometry(right + 134, 6, half - 134, kRowHeight);
+  const int third = (kClientWidth - 4 * kMargin) / 3;
+  artist_box_->setGeometry(kMargin, 6, third, kRowHeight);
+  artist_top_button_->setGeometry(kMargin * 2 + third, 6, third, kRowHeight);
+  memo_copy_button_->setGeometry(kMargin * 3 + third * 2, 6, third, kRowHeight);
   spb_top_button_->setGeometry(kMargin, 36, half, kRowHeight);
   msk_top_button_->setGeometry(right, 36, half, kRowHeight);
-  spb_station_box_->setGeometry(kMargin, 66, 150, kRowHeight);
-  msk_station_box_->setGeometry(kMargin + 154, 66, 150, kRowHeight);
-  cancel_button_->setGeometry(kMargin + 308, 66, 50, kRowHeight);
-  ok_button_->setGeometry(kMargin + 362, 66, kClientWidth - kMargin * 2 - 362, kRowHeight);
+  const int box_width = 140, button_width = (kClientWidth - 5 * kMargin - 2 * box_width) / 2;
+  spb_station_box_->setGeometry(kMargin, 66, box_width, kRowHeight);
+  msk_station_box_->setGeometry(kMargin * 2 + box_width, 66, box_width, kRowHeight);
+  cancel_button_->setGeometry(kMargin * 3 + box_width * 2, 66, button_width, kRowHeight);
+  ok_button_->setGeometry(kMargin * 4 + box_width * 2 + button_width, 66, button_width, kRowHeight);
 }
 
 void TForm5::Connect() {

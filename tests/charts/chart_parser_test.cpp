@@ -30,7 +30,8 @@ TEST(Stations, TheCodeFollowsTheFirstSeparatorAndHyphensInNamesDoNotSplit) {
   EXPECT_EQ(StationCode("Radio - "), std::nullopt);
   EXPECT_EQ(StationCode(""), std::nullopt);
   for (const RadioSite site : {RadioSite::Spb, RadioSite::Msk})
-    for (const std::string& entry : Stations(site)) EXPECT_TRUE(StationCode(entry)->starts_with("FM_")) << entry;
+    for (const std::string& entry : Stations(site))
+      EXPECT_TRUE(StationCode(entry)->starts_with("FM_")) << entry;
 }
 
 TEST(ChartParser, ArtistBlankSongConvertedWithQuestionMarksAndEntitiesKept) {
@@ -47,7 +48,8 @@ TEST(ChartParser, TopTracksTakeEachTracksOwnNameAfterTheArtistAsTyped) {
   const std::string answer =
       "<lfm status=\"ok\"><toptracks artist=\"Glass Otters\">"
       "<track rank=\"1\">\n<name>Paper Lanterns</name>\n<artist><name>Glass Otters</name></artist></track>"
-      "<track rank=\"2\">\n<playcount>5</playcount><name>Zürich &amp; Co</name><artist><name>x</name></artist></track>"
+      "<track rank=\"2\">\n<playcount>5</playcount><name>Zürich &amp; "
+      "Co</name><artist><name>x</name></artist></track>"
       "</toptracks></lfm>";
   EXPECT_EQ(Utf8(ParseTopTracks(answer, Utf8ToCp1251("гласс оттерс"))),
             (std::vector<std::string>{"гласс оттерс Paper Lanterns", "гласс оттерс Z?rich &amp; Co"}));

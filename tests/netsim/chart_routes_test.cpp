@@ -20,7 +20,8 @@ TEST(NetsimCharts, StationsBelongToTheirSiteAndLastFmRefusesAnyOtherKey) {
   const WireReply refused =
       Get(port, "/2.0/?method=artist.gettoptracks&artist=Glass+Otters&api_key=0123", netsim.Host("lastfm"));
   EXPECT_EQ(refused.status, 403);
-  EXPECT_NE(refused.body.find("<lfm status=\"failed\">\n<error code=\"10\">"), std::string::npos) << refused.body;
+  EXPECT_NE(refused.body.find("<lfm status=\"failed\">\n<error code=\"10\">"), std::string::npos)
+      << refused.body;
 
   const WireReply tracks = Get(
       port, "/2.0/?method=artist.gettoptracks&artist=GLASS%20otters&api_key=3f9c1a7be2d04c58a6e1b7d92c4f0e83",

@@ -23,7 +23,9 @@ namespace {
 
 class ChartsWindowTest : public ::testing::Test {
  protected:
-  ChartsWindowTest() : engine(Configure(netsim.HostsTable()), ui, boxes), window(engine.Charts()) { window.show(); }
+  ChartsWindowTest() : engine(Configure(netsim.HostsTable()), ui, boxes), window(engine.Charts()) {
+    window.show();
+  }
   ~ChartsWindowTest() override { engine.Shutdown(); }
 
   static Configuration Configure(const Hosts& hosts) {
@@ -56,8 +58,10 @@ TEST_F(ChartsWindowTest, TheWindowHasEveryControlAndItsClientSize) {
   EXPECT_EQ(window.MskStationBox()->lineEdit()->placeholderText(), "Радио топ 100 Москва");
   EXPECT_EQ(window.SpbStationBox()->currentText(), "");
   // Every control of the panel lies inside it.
-  for (QWidget* control : window.findChild<QWidget*>("Panel1")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    EXPECT_TRUE(QRect(QPoint(0, 0), QSize(423, 94)).contains(control->geometry())) << qPrintable(control->objectName());
+  for (QWidget* control :
+       window.findChild<QWidget*>("Panel1")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    EXPECT_TRUE(QRect(QPoint(0, 0), QSize(423, 94)).contains(control->geometry()))
+        << qPrintable(control->objectName());
 }
 
 TEST_F(ChartsWindowTest, TypingAStationLoadsOnlyTheLastChartAndOkHandsCheckedEntriesOnce) {
@@ -86,9 +90,10 @@ TEST_F(ChartsWindowTest, EnterInTheArtistBoxAsksLastFmAndAFailureShowsOneBox) {
   QTest::keyClicks(window.ArtistBox(), "Glass Otters");
   QTest::keyClick(window.ArtistBox(), Qt::Key_Return);
   ASSERT_TRUE(Settled());
-  EXPECT_EQ(netsim.Requests().back().request_line,
-            "GET /2.0/?method=artist.gettoptracks&artist=Glass%20Otters&api_key=3f9c1a7be2d04c58a6e1b7d92c4f0e83 "
-            "HTTP/1.0");
+  EXPECT_EQ(
+      netsim.Requests().back().request_line,
+      "GET /2.0/?method=artist.gettoptracks&artist=Glass%20Otters&api_key=3f9c1a7be2d04c58a6e1b7d92c4f0e83 "
+      "HTTP/1.0");
   ASSERT_GT(window.EntryList()->count(), 1);
   EXPECT_EQ(ItemText(0), "Glass Otters Paper Lanterns");
 

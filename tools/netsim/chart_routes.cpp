@@ -20,12 +20,12 @@ constexpr std::array<std::string_view, 24> kSpbCodes = {
     "FM_102.0", "FM_104.4", "FM_90.1",  "FM_105.3", "FM_102.8", "FM_104.8", "FM_88.4",  "FM_88.0",
     "FM_89.7",  "FM_107.4", "FM_88.9",  "FM_91.5",  "FM_107.8", "FM_100.9", "FM_103.4", "FM_87.5"};
 constexpr std::array<std::string_view, 55> kMskCodes = {
-    "FM_101.2", "FM_94.0",  "FM_101.7", "FM_106.2", "FM_100.5", "FM_90.8",  "FM_95.2",  "FM_92.4",
-    "FM_105.7", "FM_106.6", "FM_103.7", "FM_104.2", "FM_70.19", "FM_94.4",  "FM_89.9",  "FM_103.0",
-    "FM_98.4",  "FM_89.5",  "FM_102.1", "FM_100.1", "FM_107.4", "FM_88.3",  "FM_98.8",  "FM_96.4",
-    "FM_104.7", "FM_107.8", "FM_100.9", "FM_96.0",  "FM_89.1",  "FM_99.6",  "FM_98.0",  "FM_102.5",
-    "FM_92.8",  "FM_68.84", "FM_97.2",  "FM_95.6",  "FM_92.0",  "FM_105.2", "FM_96.8",  "FM_90.3",
-    "FM_66.44", "FM_103.4", "FM_88.7",  "FM_107.0", "FM_93.61", "FM_91.6",  "FM_94.8",  "FM_93.2",
+    "FM_101.2", "FM_94.0",  "FM_101.7", "FM_106.2", "FM_100.5", "FM_90.8",  "FM_95.2", "FM_92.4",
+    "FM_105.7", "FM_106.6", "FM_103.7", "FM_104.2", "FM_70.19", "FM_94.4",  "FM_89.9", "FM_103.0",
+    "FM_98.4",  "FM_89.5",  "FM_102.1", "FM_100.1", "FM_107.4", "FM_88.3",  "FM_98.8", "FM_96.4",
+    "FM_104.7", "FM_107.8", "FM_100.9", "FM_96.0",  "FM_89.1",  "FM_99.6",  "FM_98.0", "FM_102.5",
+    "FM_92.8",  "FM_68.84", "FM_97.2",  "FM_95.6",  "FM_92.0",  "FM_105.2", "FM_96.8", "FM_90.3",
+    "FM_66.44", "FM_103.4", "FM_88.7",  "FM_107.0", "FM_93.61", "FM_91.6",  "FM_94.8", "FM_93.2",
     "FM_91.2",  "FM_99.2",  "FM_97.6",  "FM_68.30", "FM_93.6",  "FM_87.5",  "FM_87.9"};
 
 constexpr std::size_t kStationChartLength = 20;
@@ -55,7 +55,8 @@ std::vector<ChartLine> CatalogueLines() {
 std::vector<ChartLine> Chart(std::size_t offset, std::size_t count) {
   const std::vector<ChartLine> all = CatalogueLines();
   std::vector<ChartLine> chart;
-  for (std::size_t i = 0; i < std::min(count, all.size()); ++i) chart.push_back(all[(offset + i) % all.size()]);
+  for (std::size_t i = 0; i < std::min(count, all.size()); ++i)
+    chart.push_back(all[(offset + i) % all.size()]);
   chart.insert(chart.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(1, chart.size())),
                ForeignLines()[0]);
   chart.insert(chart.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(4, chart.size())),
@@ -68,11 +69,20 @@ std::string Escape(const std::string& utf8) {
   std::string out;
   for (const char c : utf8) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -121,15 +131,16 @@ Response TopTracks(const std::string& artist_cp1251) {
   std::vector<std::string> titles;
   for (const Song* song : songs) titles.push_back(Escape(Cp1251ToUtf8(song->title)));
   titles.push_back(titles.front() + " (Live in Zürich)");
-  std::string xml = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<lfm status=\"ok\">\n<toptracks artist=\"" + artist +
-                    "\" page=\"1\" perPage=\"50\" totalPages=\"1\" total=\"" + std::to_string(titles.size()) +
-                    "\">\n";
+  std::string xml = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<lfm status=\"ok\">\n<toptracks artist=\"" +
+                    artist + "\" page=\"1\" perPage=\"50\" totalPages=\"1\" total=\"" +
+                    std::to_string(titles.size()) + "\">\n";
   int rank = 0;
   for (const std::string& title : titles) {
     ++rank;
     xml += "<track rank=\"" + std::to_string(rank) + "\">\n<name>" + title + "</name>\n<playcount>" +
            std::to_string(90000 / rank) + "</playcount>\n<mbid></mbid>\n<url>http://www.last.fm/music/x/_/" +
-           std::to_string(rank) + "</url>\n<artist>\n<name>" + artist + "</name>\n<mbid></mbid>\n</artist>\n</track>\n";
+           std::to_string(rank) + "</url>\n<artist>\n<name>" + artist +
+           "</name>\n<mbid></mbid>\n</artist>\n</track>\n";
   }
   xml += "</toptracks>\n</lfm>\n";
   return TextResponse("text/xml; charset=utf-8", std::move(xml));
