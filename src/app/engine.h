@@ -1,10 +1,11 @@
 // The one owner of the engine's graph: the configuration, the activity indicator, the log, the
-// search controller, the result rows and the download queue. The window, the console and the
+// search controller, the result rows, the download queue and the charts list. The window, the console and the
 // tests build it the same way and take it by reference; it is built only after start-up has
 // decided the program goes on.
 #pragma once
 
 #include "app/startup.h"
+#include "charts/chart_list.h"
 #include "core/activity_indicator.h"
 #include "core/gethttp.h"
 #include "core/program_log.h"
@@ -38,6 +39,7 @@ class Engine {
   tMelvoro& Controller() { return controller_; }
   ResultRows& Results() { return results_; }
   DownloadQueue& Queue() { return queue_; }
+  ChartList& Charts() { return charts_; }
   // What a request worker of any window reports to.
   RequestContext Requests() { return RequestContext{ui_, activity_, boxes_}; }
   MessageBoxes& Boxes() { return boxes_; }
@@ -52,6 +54,7 @@ class Engine {
   tMelvoro controller_;
   ResultRows results_;
   DownloadQueue queue_;
+  ChartList charts_;
 };
 
 }  // namespace melvoro

@@ -13,6 +13,8 @@ const std::vector<Command>& Commands() {
       {"page", "URL", CommandPage},
       {"get", "[--link URL --name NAME]... [NAME]...", CommandGet},
       {"play", "QUERY ROW   (ROW 1..100)", CommandPlay},
+      {"stations", "spb|msk", CommandStations},
+      {"charts", "spb|msk [STATION]   |   charts lastfm ARTIST", CommandCharts},
   };
   return commands;
 }

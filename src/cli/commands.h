@@ -16,6 +16,8 @@ int CommandSearch(const Args& args);
 int CommandPage(const Args& args);
 int CommandGet(const Args& args);
 int CommandPlay(const Args& args);
+int CommandStations(const Args& args);
+int CommandCharts(const Args& args);
 
 struct Command {
   const char* name;

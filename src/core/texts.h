@@ -93,6 +93,19 @@ inline constexpr auto kTabFriends = W1251(u8"Друзья");
 inline constexpr auto kSearchPrompt = W1251(u8"Исполнитель или название");
 inline constexpr auto kSearchButton = W1251(u8"OK");
 inline constexpr auto kChartsButton = W1251(u8"ZAzuro");
+
+// Charts window
+inline constexpr auto kChartsCaption = W1251(u8"DazOduvEde");
+inline constexpr auto kChartsMenuLastFm = W1251(u8"Last.Fm");
+inline constexpr auto kChartsMenuRadio = W1251(u8"РадиоТоп");
+inline constexpr auto kChartsArtistTop = W1251(u8"top by Artist Last.fm");
+inline constexpr auto kChartsMemoCopy = W1251(u8"memo(clean)");
+inline constexpr auto kChartsSpbTop = W1251(u8"Piter.FM top 100");
+inline constexpr auto kChartsMskTop = W1251(u8"Moskva.FM top 100");
+inline constexpr auto kChartsSpbPrompt = W1251(u8"Радио топ 100 Петербург");
+inline constexpr auto kChartsMskPrompt = W1251(u8"Радио топ 100 Москва");
+inline constexpr auto kChartsCancel = W1251(u8"Отмена");
+inline constexpr auto kChartsOk = W1251(u8"OK");
 inline constexpr auto kWelcomePrefix = W1251(u8"Поиск музыки по сайту ");
 inline constexpr auto kNothingFound = W1251(u8"Ничего не найдено :-(");
 inline constexpr auto kCreditLine = W1251(u8"Melvoro, 2009\nsupport@melvoro.net");

@@ -9,6 +9,7 @@
 #include "core/texts.h"
 #include "core/user_folders.h"
 #include "session/cookie_folder.h"
+#include "ui/form_charts.h"
 #include "ui/form_log.h"
 #include "ui/form_ma.h"
 #include "ui/form_settings.h"
@@ -54,6 +55,8 @@ int main(int argc, char** argv) {
                                              engine.HostsTable(), engine.Requests(), engine.Log(),
                                              &main_window, &log_window);
   main_window.SetSettingsWindow(&settings_window);
+  melvoro::ui::TForm5 charts_window(engine.Charts());
+  main_window.SetChartsWindow(&charts_window);
 
   QObject::connect(&main_window, &melvoro::ui::TformMa::Closed, &app, &QApplication::quit,
                    Qt::QueuedConnection);
@@ -63,6 +66,7 @@ int main(int argc, char** argv) {
   main_window.activateWindow();
   const int code = QApplication::exec();
   // Hidden before they go, so every open window saves its placement.
+  charts_window.hide();
   settings_window.hide();
   log_window.hide();
   main_window.hide();

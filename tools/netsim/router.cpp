@@ -1,6 +1,7 @@
 #include "netsim/router.h"
 
 #include "netsim/audio_list_page.h"
+#include "netsim/chart_routes.h"
 #include "netsim/control_routes.h"
 #include "netsim/login_pages.h"
 #include "netsim/search_page.h"
@@ -29,6 +30,15 @@ constexpr Route kStorageRoutes[] = {
 constexpr Route kLoginRoutes[] = {
     {"GET", "/", false, LoginForm},
     {"POST", "/", false, LoginAttempt},
+};
+
+constexpr Route kRadioRoutes[] = {
+    {"GET", "/charts/top100", false, SiteChart},
+    {"GET", "/stations/", true, StationChart},
+};
+
+constexpr Route kLastFmRoutes[] = {
+    {"GET", "/2.0/", false, LastFmService},
 };
 
 constexpr Route kSupportRoutes[] = {
@@ -61,8 +71,9 @@ std::span<const Route> RoutesFor(Role role) {
       return kSupportRoutes;
     case Role::kRadioSpb:
     case Role::kRadioMsk:
+      return kRadioRoutes;
     case Role::kLastFm:
-      return {};
+      return kLastFmRoutes;
   }
   return {};
 }

@@ -1,0 +1,52 @@
+#include "charts/chart_parser.h"
+
+#include "core/cp1251.h"
+#include "core/regex.h"
+
+namespace melvoro {
+
+namespace {
+
+// The lazy gap between the two fields scans ahead for the second one, so a crafted page with
+// many first fields and no second costs the square of its size; past the budget the entries
+// found so far stand.
+constexpr MatchBudget kBudget{
+    .match_limit = 1'000'000, .depth_limit = 0, .time = std::chrono::milliseconds(200)};
+
+const Regex& ChartPattern() {
+  static const Regex pattern(R"(class="song">([^<]*)</a>.*?class="artist">([^<]*)</a>)");
+  return pattern;
+}
+
+const Regex& TrackPattern() {
+  static const Regex pattern(R"(<track rank="[0-9]*">.*?<name>([^<]*)</name>)");
+  return pattern;
+}
+
+}  // namespace
+
+std::vector<std::string> ParseChartPage(std::string_view page) {
+  std::vector<std::string> entries;
+  ChartPattern().ForEachMatch(
+      page,
+      [&](const RegexMatch& m) {
+        entries.push_back(Utf8ToCp1251(std::string(m.Group(2)) + " " + std::string(m.Group(1))));
+        return true;
+      },
+      kBudget);
+  return entries;
+}
+
+std::vector<std::string> ParseTopTracks(std::string_view answer, std::string_view artist) {
+  std::vector<std::string> entries;
+  TrackPattern().ForEachMatch(
+      answer,
+      [&](const RegexMatch& m) {
+        entries.push_back(std::string(artist) + " " + Utf8ToCp1251(m.Group(1)));
+        return true;
+      },
+      kBudget);
+  return entries;
+}
+
+}  // namespace melvoro

@@ -1,0 +1,19 @@
+// Entries out of a radio site's chart page and out of last.fm's top-tracks answer. Both come
+// in UTF-8; entries are Windows-1251, with "?" for what the code page lacks. Entities are left
+// as they stand.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace melvoro {
+
+// "artist song" for every song of the page, in page order.
+std::vector<std::string> ParseChartPage(std::string_view page);
+
+// "artist title" for every track of the answer, in its order; artist is the name as the user
+// typed it (Windows-1251), not the one the service spells.
+std::vector<std::string> ParseTopTracks(std::string_view answer, std::string_view artist);
+
+}  // namespace melvoro

@@ -1,0 +1,87 @@
+// melvoro-cli stations and charts against netsim: UTF-8 out, one entry a line.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "support/netsim_process.h"
+#include "support/program_run.h"
+#include "support/temp_dir.h"
+
+namespace melvoro::test {
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+class CliCharts : public ::testing::Test {
+ protected:
+  CliCharts() {
+    cli = CopyProgram("melvoro-cli", app.path());
+    WriteScript(app / "auth", "[ \"$1\" = -a ] && echo remixsid=cli\n");
+    const Hosts h = netsim.HostsTable();
+    app.Write("config.ini", "[Hosts]\r\nRadioSpb=" + h.RadioSpb + "\r\nRadioMsk=" + h.RadioMsk +
+                                "\r\nLastFm=" + h.LastFm + "\r\n");
+  }
+  ProgramOutput Cli(std::vector<std::string> args) {
+    ProgramRun run;
+    run.args = std::move(args);
+    return RunProgram(cli, run);
+  }
+
+  NetsimProcess netsim;
+  TempDir app;
+  std::filesystem::path cli;
+};
+
+TEST_F(CliCharts, StationsAndChartsPrintOneEntryALine) {
+  auto result = Cli({"stations", "msk"});
+  EXPECT_EQ(result.exit_code, 0) << result.err;
+  auto lines = Lines(result.out);
+  ASSERT_EQ(lines.size(), 55u);
+  EXPECT_EQ(lines[0], "DFM - FM_101.2");
+  EXPECT_EQ(lines[54], "Сити-FM - FM_87.9");
+  EXPECT_EQ(Lines(Cli({"stations", "spb"}).out).size(), 24u);
+
+  result = Cli({"charts", "spb", "Наше Радио - FM_104.0"});
+  EXPECT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_EQ(netsim.Requests().back().request_line, "GET /stations/FM_104.0/top100 HTTP/1.0");
+  lines = Lines(result.out);
+  ASSERT_EQ(lines.size(), 22u);
+  EXPECT_EQ(lines[1], "Zo? Marchetti Caf? ?berall");
+
+  result = Cli({"charts", "msk"});
+  EXPECT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_EQ(netsim.Requests().back().request_line, "GET /charts/top100 HTTP/1.0");
+  EXPECT_EQ(netsim.Requests().back().Header("Host"), netsim.Host("radiomsk"));
+
+  result = Cli({"charts", "lastfm", "Glass Otters"});
+  EXPECT_EQ(result.exit_code, 0) << result.err;
+  lines = Lines(result.out);
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "Glass Otters Paper Lanterns");
+  EXPECT_EQ(lines[1], "Glass Otters Slow Orbit");
+}
+
+TEST_F(CliCharts, AFailedRequestPrintsTheErrorAndTextWithoutACodeSendsNothing) {
+  auto result = Cli({"charts", "msk", "Nowhere - FM_1.0"});
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err, "error Неверный ответ сервера - 404\n");
+
+  result = Cli({"charts", "lastfm", "Nobody Known"});
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_EQ(result.err, "error Неверный ответ сервера - 400\n");
+
+  const std::size_t requests = netsim.Requests().size();
+  result = Cli({"charts", "msk", "Наше Радио"});
+  EXPECT_EQ(result.exit_code, 2);
+  EXPECT_EQ(netsim.Requests().size(), requests);
+  EXPECT_EQ(Cli({"charts", "kiev"}).exit_code, 2);
+}
+
+}  // namespace
+}  // namespace melvoro::test
