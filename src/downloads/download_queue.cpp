@@ -154,7 +154,8 @@ void DownloadQueue::StartTransfer(int index) {
 }
 
 void DownloadQueue::DataArrived(int index) {
-  if (static_cast<std::size_t>(index) >= last_data_.size()) last_data_.resize(static_cast<std::size_t>(index) + 1);
+  if (static_cast<std::size_t>(index) >= last_data_.size())
+    last_data_.resize(static_cast<std::size_t>(index) + 1);
   last_data_[static_cast<std::size_t>(index)] = Now();
 }
 

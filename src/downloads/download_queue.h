@@ -117,7 +117,7 @@ class DownloadQueue final : public LookupRows {
   ProgramLog& log_;
   DownloadList list_;
   std::array<AlbumTrackEntry, kAlbumEntries> album_{};
-  std::vector<LookupRetry> lookup_retries_;       // by row position, grown on demand
+  std::vector<LookupRetry> lookup_retries_;  // by row position, grown on demand
   // When each transferring row last received data (or started), by row position.
   std::vector<std::chrono::steady_clock::time_point> last_data_;
   std::optional<std::string> bad_threads_value_;  // the invalid ThreadsCount last logged

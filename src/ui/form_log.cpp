@@ -80,7 +80,8 @@ TformLog::TformLog(ProgramLog& log, QWidget* parent)
       std::max(160, header_font.horizontalAdvance(ToQString(texts::kLogColumnDetails)) + header_padding);
   const int room = width() - 2 * list_->frameWidth() - list_->verticalScrollBar()->sizeHint().width();
   list_->setColumnWidth(kTimeColumn, std::max(80, time_width));
-  list_->setColumnWidth(kDescriptionColumn, std::clamp(room - list_->columnWidth(kTimeColumn) - details_width, 200, 400));
+  list_->setColumnWidth(kDescriptionColumn,
+                        std::clamp(room - list_->columnWidth(kTimeColumn) - details_width, 200, 400));
   list_->setColumnWidth(kDetailsColumn, details_width);
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);
@@ -138,11 +139,14 @@ void TformLog::KeepOnScreen() {
   const QRect frame = frameGeometry();
   // Before the window manager has framed it, the frame is the one the layout counts with.
   const int frame_width = frame.width() > client.width() ? frame.width() - client.width() : kWindowFrameWidth;
-  const int frame_height = frame.height() > client.height() ? frame.height() - client.height() : kWindowFrameHeight;
+  const int frame_height =
+      frame.height() > client.height() ? frame.height() - client.height() : kWindowFrameHeight;
   const QSize outer(client.width() + frame_width, client.height() + frame_height);
   if (outer.width() > area.width() || outer.height() > area.height())
-    resize(std::min(client.width(), area.width() - frame_width), std::min(client.height(), area.height() - frame_height));
-  const QRect top_left(frame.topLeft(), QSize(std::min(outer.width(), area.width()), std::min(outer.height(), area.height())));
+    resize(std::min(client.width(), area.width() - frame_width),
+           std::min(client.height(), area.height() - frame_height));
+  const QRect top_left(frame.topLeft(),
+                       QSize(std::min(outer.width(), area.width()), std::min(outer.height(), area.height())));
   QPoint to = top_left.topLeft();
   if (top_left.right() > area.right()) to.setX(area.right() - top_left.width() + 1);
   if (top_left.bottom() > area.bottom()) to.setY(area.bottom() - top_left.height() + 1);

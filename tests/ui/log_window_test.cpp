@@ -1,14 +1,14 @@
 // The log window over the program's log.
 #include <gtest/gtest.h>
 
-#include <QHeaderView>
-#include <QGuiApplication>
-#include <QPlainTextEdit>
 #include <QAbstractTextDocumentLayout>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTest>
 #include <QSplitter>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "core/cp1251.h"
