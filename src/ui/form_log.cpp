@@ -125,6 +125,15 @@ TformLog::TformLog(ProgramLog& log, QWidget* parent)
 TformLog::~TformLog() { log_.OnAdded = nullptr; }
 
 void TformLog::showEvent(QShowEvent* event) {
+  // Without a saved place the window manager may put it under the pointer, partly below the
+  // screen: it gets a place of its own, centred.
+  if (!testAttribute(Qt::WA_Moved)) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen != nullptr) {
+      const QRect area = screen->availableGeometry();
+      const QSize outer(width() + kWindowFrameWidth, height() + kWindowFrameHeight);
+      move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
+    }
+  }
   QWidget::showEvent(event);
   KeepOnScreen();
 }
