@@ -299,10 +299,15 @@ class TGethttp::Transfer {
     }
     w.BytesReceived += bytes;
 
-    if (!w.OnProgress || declared_length_ == 0) return;
+    const bool measured = w.OnProgress && declared_length_ != 0;
+    if (!measured && !w.OnReceiving) return;
     const auto now = std::chrono::steady_clock::now();
     if (last_report_ && now - *last_report_ <= kProgressInterval) return;
     last_report_ = now;
+    if (!measured) {
+      OnUi([&] { w.OnReceiving(w); });
+      return;
+    }
     w.Percent = ProgressPercent(w.BytesReceived, declared_length_);
     const auto percent = static_cast<std::uint8_t>(w.Percent);
     OnUi([&] { w.OnProgress(w, percent); });

@@ -35,6 +35,7 @@ class TGethttp {
   using DoneHandler = std::function<void(TGethttp&)>;
   using ErrorHandler = std::function<void(TGethttp&, const std::string& message)>;
   using ProgressHandler = std::function<void(TGethttp&, std::uint8_t percent)>;
+  using ReceivingHandler = std::function<void(TGethttp&)>;
 
   explicit TGethttp(const RequestContext& context);
   ~TGethttp();
@@ -56,6 +57,9 @@ class TGethttp {
   DoneHandler OnDone;
   ErrorHandler OnError;
   ProgressHandler OnProgress;
+  // Body bytes arrived but no progress can be reported (no declared length); as often as
+  // OnProgress would be, so a caller can tell a live transfer from a silent one either way.
+  ReceivingHandler OnReceiving;
   // A transfer that receives less than 1 KiB in this long has stalled and fails: a trickle
   // must not hold a slot for ever.
   std::chrono::seconds StallTimeout{60};

@@ -66,6 +66,11 @@ inline constexpr auto kLogDetailCut = W1251(u8"\n... (обрезано, всег
 inline constexpr auto kNoFreeAlbumEntry = W1251(u8"Невозможно добавить песню. Нет свободных потоков");
 inline constexpr auto kQueuedPrefix = W1251(u8"Добавлена в очередь ");
 inline constexpr auto kKilobytes = W1251(u8" Кб");
+// A transfer that has received nothing for a while: its percent column, and its tooltip
+// (followed by the seconds and kSecondsUnit).
+inline constexpr auto kWaitingForDataShort = W1251(u8"ждёт");
+inline constexpr auto kWaitingForData = W1251(u8"Ждёт данных: ");
+inline constexpr auto kSecondsUnit = W1251(u8" с");
 inline constexpr auto kBadThreadsCount = W1251(u8"Неверное число одновременных загрузок, загружаю по ");
 inline constexpr auto kTransferFailedPrefix = W1251(u8"Не удалось скачать ");
 inline constexpr auto kLookupFailedPrefix = W1251(u8"Не удалось найти ");

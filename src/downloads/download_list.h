@@ -40,6 +40,9 @@ struct DownloadRow {
   std::string Link{};   // the audio link, empty until known
   std::string Path{};   // the destination file, empty until a transfer starts
   std::string Error{};  // the message of a failed transfer or look-up
+  // A transfer that has received nothing for a while: for how many whole seconds. Set by the
+  // queue's tick once the quiet passes DownloadQueue::kDataWaitShown; none while data flows.
+  std::optional<std::uint32_t> WaitingForData{};
 
   bool operator==(const DownloadRow&) const = default;
 

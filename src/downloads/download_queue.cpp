@@ -73,7 +73,10 @@ int DownloadQueue::ThreadLimit() {
 void DownloadQueue::Tick() {
   int active = 0;
   for (int i = 0; i < list_.Count(); ++i)
-    if (list_.Row(i).State == DownloadState::Transferring) ++active;
+    if (list_.Row(i).State == DownloadState::Transferring) {
+      ++active;
+      MarkWaitingForData(i);
+    }
   const std::int64_t slots = static_cast<std::int64_t>(ThreadLimit()) - active;
   if (slots <= 0) return;
   int free = static_cast<int>(std::min<std::int64_t>(slots, list_.Count()));
@@ -128,6 +131,10 @@ void DownloadQueue::StartTransfer(int index) {
   worker->OnProgress = [this, alive](TGethttp& w, std::uint8_t percent) {
     if (!alive.expired()) DownloadProgress(w, percent);
   };
+  worker->OnReceiving = [this, alive](TGethttp& w) {
+    if (!alive.expired()) DownloadReceiving(w);
+  };
+  DataArrived(index);  // the quiet counts from the start
   list_.Change(index, [&](DownloadRow& r) {
     r.Path = worker->FileName;
     r.State = DownloadState::Transferring;
@@ -146,8 +153,31 @@ void DownloadQueue::StartTransfer(int index) {
   }
 }
 
+void DownloadQueue::DataArrived(int index) {
+  if (static_cast<std::size_t>(index) >= last_data_.size())
+    last_data_.resize(static_cast<std::size_t>(index) + 1);
+  last_data_[static_cast<std::size_t>(index)] = Now();
+}
+
+void DownloadQueue::MarkWaitingForData(int index) {
+  // Only a row whose figure changes is touched, so a tick costs the views nothing while data flows.
+  if (static_cast<std::size_t>(index) >= last_data_.size()) return DataArrived(index);
+  const auto quiet = Now() - last_data_[static_cast<std::size_t>(index)];
+  std::optional<std::uint32_t> waiting;
+  if (quiet >= kDataWaitShown)
+    waiting = static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::seconds>(quiet).count());
+  list_.Change(index, [&](DownloadRow& row) { row.WaitingForData = waiting; });
+}
+
+void DownloadQueue::DownloadReceiving(TGethttp& worker) {
+  DataArrived(worker.ItemIndex);
+  list_.Change(worker.ItemIndex, [](DownloadRow& row) { row.WaitingForData.reset(); });
+}
+
 void DownloadQueue::DownloadProgress(TGethttp& worker, std::uint8_t percent) {
+  DataArrived(worker.ItemIndex);
   list_.Change(worker.ItemIndex, [&](DownloadRow& row) {
+    row.WaitingForData.reset();
     row.Percent = percent;
     // The reports carry only the percent, so the bytes are that share of the declared length
     // (1 when none was declared: the row says 0 Кб rather than guess). Formed in 64 bits:
@@ -164,6 +194,7 @@ void DownloadQueue::DownloadDone(TGethttp& worker) {
     results_.MarkDownloaded(*n);
   list_.Change(index, [&](DownloadRow& row) {
     row.Percent.reset();
+    row.WaitingForData.reset();
     row.Bytes = worker.ContentLength;  // 1 when the server declared no length: 0 Кб
     row.Error.clear();
     row.State = DownloadState::Done;
@@ -175,6 +206,7 @@ void DownloadQueue::DownloadFailed(TGethttp& worker, const std::string& message)
   // The row stops counting as running and says it failed; its menu offers a retry.
   list_.Change(index, [&](DownloadRow& row) {
     row.Percent.reset();
+    row.WaitingForData.reset();
     row.Error = message;
     row.State = DownloadState::Failed;
   });

@@ -34,6 +34,8 @@ class DownloadQueue final : public LookupRows {
  public:
   static constexpr int kDefaultThreads = 5;
   static constexpr int kAlbumEntries = 100;
+  // A transfer quiet for this long shows that it waits for data; shorter gaps are normal.
+  static constexpr std::chrono::seconds kDataWaitShown{5};
   using Clock = std::function<std::chrono::steady_clock::time_point()>;
 
   // Everything given must outlive the queue. The queue answers the controller's look-ups.
@@ -85,6 +87,7 @@ class DownloadQueue final : public LookupRows {
 
   // The handlers every transfer worker gets; they find their row by the worker's ItemIndex.
   void DownloadProgress(TGethttp& worker, std::uint8_t percent);
+  void DownloadReceiving(TGethttp& worker);  // data arrived on a transfer of no declared length
   void DownloadDone(TGethttp& worker);
   void DownloadFailed(TGethttp& worker, const std::string& message);
 
@@ -98,6 +101,8 @@ class DownloadQueue final : public LookupRows {
   };
 
   void StartTransfer(int index);
+  void DataArrived(int index);
+  void MarkWaitingForData(int index);
   struct ShownError {
     std::string message;
     std::chrono::steady_clock::time_point at{};
@@ -113,7 +118,9 @@ class DownloadQueue final : public LookupRows {
   ProgramLog& log_;
   DownloadList list_;
   std::array<AlbumTrackEntry, kAlbumEntries> album_{};
-  std::vector<LookupRetry> lookup_retries_;       // by row position, grown on demand
+  std::vector<LookupRetry> lookup_retries_;  // by row position, grown on demand
+  // When each transferring row last received data (or started), by row position.
+  std::vector<std::chrono::steady_clock::time_point> last_data_;
   std::optional<std::string> bad_threads_value_;  // the invalid ThreadsCount last logged
   bool box_open_ = false;
   ShownError last_transfer_error_, last_lookup_error_;

@@ -11,7 +11,11 @@ namespace melvoro::ui {
 
 namespace {
 
-std::string PercentText(const DownloadRow& row) { return row.Percent ? std::to_string(*row.Percent) : ""; }
+std::string PercentText(const DownloadRow& row) {
+  // A stalled transfer must not look alive behind its last percent.
+  if (row.WaitingForData) return texts::kWaitingForDataShort.str();
+  return row.Percent ? std::to_string(*row.Percent) : "";
+}
 
 std::string SizeText(const DownloadRow& row) {
   // Whole kilobytes, rounded down: during a transfer that is (percent × length) div 102400,
@@ -94,6 +98,10 @@ QVariant DownloadListModel::data(const QModelIndex& index, int role) const {
       // Tooltips take markup; these texts come from the network and the user, so they go as text.
       if (row.State == DownloadState::Failed && !row.Error.empty())
         return Qt::convertFromPlainText(ToQString(row.Error));
+      // A waiting row says for how long, whichever cell.
+      if (row.WaitingForData)
+        return ToQString(texts::kWaitingForData.str() + std::to_string(*row.WaitingForData) +
+                         texts::kSecondsUnit.str());
       return column == kNumberColumn ? QVariant()
                                      : QVariant(Qt::convertFromPlainText(ToQString(CellText(row, column))));
     case Qt::TextAlignmentRole:

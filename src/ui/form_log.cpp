@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
 #include <QTreeWidget>
@@ -70,9 +72,17 @@ TformLog::TformLog(ProgramLog& log, QWidget* parent)
   // The time and its icon must fit, whatever the font.
   const int time_width = list_->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) +
                          list_->style()->pixelMetric(QStyle::PM_SmallIconSize) + 24;
+  // The details header must be read whole; the description gives up what the list's width
+  // then lacks, so the three fit side by side.
+  const QFontMetrics header_font = list_->header()->fontMetrics();
+  const int header_padding = 2 * list_->style()->pixelMetric(QStyle::PM_HeaderMargin) + 16;
+  const int details_width =
+      std::max(160, header_font.horizontalAdvance(ToQString(texts::kLogColumnDetails)) + header_padding);
+  const int room = width() - 2 * list_->frameWidth() - list_->verticalScrollBar()->sizeHint().width();
   list_->setColumnWidth(kTimeColumn, std::max(80, time_width));
-  list_->setColumnWidth(kDescriptionColumn, 400);
-  list_->setColumnWidth(kDetailsColumn, 160);
+  list_->setColumnWidth(kDescriptionColumn,
+                        std::clamp(room - list_->columnWidth(kTimeColumn) - details_width, 200, 400));
+  list_->setColumnWidth(kDetailsColumn, details_width);
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);
   list_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -81,8 +91,9 @@ TformLog::TformLog(ProgramLog& log, QWidget* parent)
 
   details_->setObjectName(QStringLiteral("Memo1"));
   details_->setReadOnly(true);
-  details_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  details_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // Advice texts are long single lines: they wrap to the box rather than run out of it.
+  details_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  details_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   details_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
   splitter_->addWidget(list_);
@@ -112,6 +123,46 @@ TformLog::TformLog(ProgramLog& log, QWidget* parent)
 }
 
 TformLog::~TformLog() = default;
+
+void TformLog::showEvent(QShowEvent* event) {
+  // Without a saved place the window manager may put it under the pointer, partly below the
+  // screen: it gets a place of its own, centred.
+  if (!testAttribute(Qt::WA_Moved)) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen != nullptr) {
+      const QRect area = screen->availableGeometry();
+      const QSize outer(width() + kWindowFrameWidth, height() + kWindowFrameHeight);
+      move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
+    }
+  }
+  QWidget::showEvent(event);
+  KeepOnScreen();
+}
+
+void TformLog::KeepOnScreen() {
+  // Wherever the system or a saved placement puts it, the whole window, frame included, stays
+  // on the screen it is on: a window opened partly below the screen hides its details box.
+  const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect area = screen->availableGeometry();
+  const QRect client = geometry();
+  const QRect frame = frameGeometry();
+  // Before the window manager has framed it, the frame is the one the layout counts with.
+  const int frame_width = frame.width() > client.width() ? frame.width() - client.width() : kWindowFrameWidth;
+  const int frame_height =
+      frame.height() > client.height() ? frame.height() - client.height() : kWindowFrameHeight;
+  const QSize outer(client.width() + frame_width, client.height() + frame_height);
+  if (outer.width() > area.width() || outer.height() > area.height())
+    resize(std::min(client.width(), area.width() - frame_width),
+           std::min(client.height(), area.height() - frame_height));
+  const QRect top_left(frame.topLeft(),
+                       QSize(std::min(outer.width(), area.width()), std::min(outer.height(), area.height())));
+  QPoint to = top_left.topLeft();
+  if (top_left.right() > area.right()) to.setX(area.right() - top_left.width() + 1);
+  if (top_left.bottom() > area.bottom()) to.setY(area.bottom() - top_left.height() + 1);
+  to.setX(std::max(to.x(), area.left()));
+  to.setY(std::max(to.y(), area.top()));
+  if (to != frame.topLeft()) move(to);
+}
 
 QTreeWidgetItem* TformLog::NewRow(const LogEntry& entry) const {
   auto* row = new QTreeWidgetItem;

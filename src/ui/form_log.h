@@ -30,7 +30,11 @@ class TformLog final : public QWidget {
   QTreeWidget* EntryList() const { return list_; }
   QPlainTextEdit* DetailsBox() const { return details_; }
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  void KeepOnScreen();
   QTreeWidgetItem* NewRow(const LogEntry& entry) const;
   void EntryAdded();
   void ShowDetails(QTreeWidgetItem* item);

@@ -155,7 +155,11 @@ void TFrame1::FitContent() {
   int last = 0;
   for (int n = 1; n <= ResultRows::kRowCount; ++n)
     if (engine_rows_.Row(n).InUse) last = n;
-  content_->setMinimumHeight(last == 0 ? 0 : kRowStep * last + kBackgroundHeight);
+  const int height = last == 0 ? 0 : kRowStep * last + kBackgroundHeight;
+  content_->setMinimumHeight(height);
+  // A lower minimum leaves the content at its old height, and the old range with it: size it
+  // anew, which also makes the scroll area fit it to the viewport again.
+  content_->resize(content_->width(), qMax(height, viewport()->height()));
 }
 
 }  // namespace melvoro::ui

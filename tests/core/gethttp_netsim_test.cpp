@@ -62,7 +62,9 @@ TEST_F(GethttpNetsim, SmallAndUnmeasuredBodiesEndWithOne100) {
   for (const std::string fault : {"nolength", "zerolength"}) {
     std::uint32_t length = 0;
     std::size_t size = 0;
+    int receiving = 0;
     auto w = h.NewWorker(Blob(3000, "&netsim_fault=" + fault));
+    w->OnReceiving = [&](TGethttp&) { ++receiving; };  // the body's arrival, which no percent tells
     w->OnDone = [&](TGethttp& worker) {
       length = worker.ContentLength;
       size = worker.Response.size();
@@ -71,6 +73,7 @@ TEST_F(GethttpNetsim, SmallAndUnmeasuredBodiesEndWithOne100) {
     EXPECT_EQ(RequestHarness::Only(all, "progress").size(), 1u) << fault;
     EXPECT_EQ(length, 1u) << fault;  // unknown
     EXPECT_EQ(size, fault == "nolength" ? 3000u : 0u);
+    EXPECT_EQ(receiving > 0, fault == "nolength") << fault;
   }
 }
 

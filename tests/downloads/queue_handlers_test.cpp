@@ -51,6 +51,42 @@ TEST_F(QueueHandlers, ProgressAndCompletionFillTheRow) {
   EXPECT_EQ(queue.List().Row(other).Bytes, 1u);
 }
 
+TEST_F(QueueHandlers, ATickMarksATransferThatReceivesNothingUntilDataArrives) {
+  auto now = std::chrono::steady_clock::now();
+  queue.Now = [&] { return now; };
+  const int row = AddReady("A - B");
+  queue.Tick();
+  ASSERT_EQ(queue.List().Row(row).State, DownloadState::Transferring);
+  int changes = 0;
+  const int listener = queue.List().OnRowChanged.Add([&](int) { ++changes; });
+  const auto waiting = [&] { return queue.List().Row(row).WaitingForData; };
+
+  now += std::chrono::seconds(4);  // a short gap is normal, and costs the views nothing
+  queue.Tick();
+  EXPECT_EQ(waiting(), std::nullopt);
+  EXPECT_EQ(changes, 0);
+  now += std::chrono::seconds(8);
+  queue.Tick();
+  queue.Tick();
+  EXPECT_EQ(waiting(), 12u);
+  EXPECT_EQ(changes, 1);
+
+  // Any data ends the wait, with a percent or without one; the quiet counts from there.
+  auto worker = WorkerFor(row, 1000);
+  queue.DownloadProgress(*worker, 40);
+  EXPECT_EQ(waiting(), std::nullopt);
+  now += std::chrono::seconds(6);
+  queue.Tick();
+  EXPECT_EQ(waiting(), 6u);
+  queue.DownloadReceiving(*worker);
+  EXPECT_EQ(waiting(), std::nullopt);
+  now += std::chrono::seconds(6);
+  queue.Tick();
+  queue.DownloadFailed(*worker, "stalled");
+  EXPECT_EQ(waiting(), std::nullopt);
+  queue.List().OnRowChanged.Remove(listener);
+}
+
 TEST_F(QueueHandlers, CompletionColoursTheResultRowOnlyWhileItStillShowsTheSong) {
   std::vector<song> songs;
   for (int i = 1; i <= 7; ++i) songs.push_back(Song("Artist", "Song " + std::to_string(i)));

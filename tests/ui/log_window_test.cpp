@@ -1,9 +1,14 @@
 // The log window over the program's log.
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "core/cp1251.h"
@@ -67,6 +72,29 @@ TEST(LogWindow, SelectingAnEntryShowsItsDetails) {
 
   list.setCurrentItem(list.topLevelItem(0));
   EXPECT_EQ(memo.toPlainText(), "");
+}
+
+TEST(LogWindow, OpensOnScreenWithItsHeadersWholeAndTheDetailsWrapped) {
+  const PlacementSandbox sandbox;
+  ProgramLog log;
+  ui::TformLog window(log);
+  QTreeWidget& list = *window.EntryList();
+  for (int column = 0; column < 3; ++column) {
+    const QString header = list.headerItem()->text(column);
+    EXPECT_GT(list.columnWidth(column), list.header()->fontMetrics().horizontalAdvance(header)) << column;
+  }
+  EXPECT_LE(list.columnWidth(0) + list.columnWidth(1) + list.columnWidth(2), window.width());
+
+  log.AddLogEntry("advice", std::string(300, 'x') + " " + std::string(300, 'y'), kLogError);
+  list.setCurrentItem(list.topLevelItem(0));
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  window.move(area.left() + 40, area.bottom() - 100);  // where a system might put it
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  EXPECT_TRUE(area.contains(window.frameGeometry())) << window.frameGeometry().y();
+  QPlainTextEdit& memo = *window.DetailsBox();
+  EXPECT_FALSE(memo.horizontalScrollBar()->isVisible());
+  EXPECT_GT(memo.document()->documentLayout()->documentSize().height(), 2);  // lines, not one
 }
 
 }  // namespace

@@ -100,5 +100,20 @@ TEST_F(MainWindowTest, TheWheelScrollsTheResultsByAFifthAndLeavesTheListItsOwn) 
   EXPECT_TRUE(list->hasFocus());
 }
 
+TEST_F(MainWindowTest, AShorterResultShrinksTheScrollRange) {
+  Open();
+  SearchAndWait("e");
+  ui::TFrame1* frame = window_->ResultsFrame();
+  QScrollBar* bar = frame->verticalScrollBar();
+  ASSERT_GT(bar->maximum(), 100);
+  bar->setValue(bar->maximum());
+
+  SearchAndWait("Glass Otters");  // four rows
+  QTest::qWait(10);
+  const int needed = 25 * 4 + 24;
+  EXPECT_EQ(bar->maximum(), qMax(0, needed - frame->viewport()->height()));
+  EXPECT_EQ(bar->value(), 0);
+}
+
 }  // namespace
 }  // namespace melvoro::test

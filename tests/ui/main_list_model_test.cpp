@@ -84,6 +84,13 @@ TEST(MainListModelTest, ColumnsShowTheFieldsIconAndTheErrorOfAFailedRow) {
     row.Bytes = 1;  // no declared length
   });
   EXPECT_EQ(QStringList({text(0, 2), text(0, 3)}), QStringList({"", QString::fromUtf8("0 Кб")}));
+  // A transfer that waits for data says so instead of its last percent, and for how long.
+  list.Change(0, [](DownloadRow& row) {
+    row.Percent = 40;
+    row.WaitingForData = 12;
+  });
+  EXPECT_EQ(text(0, 2), QString::fromUtf8("ждёт"));
+  EXPECT_EQ(model.index(0, 1).data(Qt::ToolTipRole).toString(), QString::fromUtf8("Ждёт данных: 12 с"));
 
   EXPECT_EQ(model.index(0, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight,
             Qt::AlignRight);
