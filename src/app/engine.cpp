@@ -9,7 +9,8 @@ Engine::Engine(Configuration config, UiThread& ui, MessageBoxes& boxes)
       ui_(ui),
       boxes_(boxes),
       controller_(Requests(), config_.Settings, config_.Hosts, log_),
-      queue_(Requests(), config_.Settings, controller_, results_, log_) {}
+      queue_(Requests(), config_.Settings, controller_, results_, log_),
+      friends_(Requests(), config_.Settings, config_.Hosts, log_, controller_) {}
 
 Engine::~Engine() { Shutdown(); }
 

@@ -1,5 +1,5 @@
 // The one owner of the engine's graph: the configuration, the activity indicator, the log, the
-// search controller, the result rows and the download queue. The window, the console and the
+// search controller, the result rows, the download queue and the friends list. The window, the console and the
 // tests build it the same way and take it by reference; it is built only after start-up has
 // decided the program goes on.
 #pragma once
@@ -9,6 +9,7 @@
 #include "core/gethttp.h"
 #include "core/program_log.h"
 #include "downloads/download_queue.h"
+#include "friends/friends_list.h"
 #include "search/melvoro_controller.h"
 #include "search/result_rows.h"
 
@@ -38,6 +39,7 @@ class Engine {
   tMelvoro& Controller() { return controller_; }
   ResultRows& Results() { return results_; }
   DownloadQueue& Queue() { return queue_; }
+  FriendsList& Friends() { return friends_; }
   // What a request worker of any window reports to.
   RequestContext Requests() { return RequestContext{ui_, activity_, boxes_}; }
   MessageBoxes& Boxes() { return boxes_; }
@@ -52,6 +54,7 @@ class Engine {
   tMelvoro controller_;
   ResultRows results_;
   DownloadQueue queue_;
+  FriendsList friends_;
 };
 
 }  // namespace melvoro
