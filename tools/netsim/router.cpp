@@ -2,7 +2,9 @@
 
 #include "netsim/audio_list_page.h"
 #include "netsim/control_routes.h"
+#include "netsim/friends_pages.h"
 #include "netsim/login_pages.h"
+#include "netsim/picture_files.h"
 #include "netsim/search_page.h"
 #include "netsim/storage_routes.h"
 #include "netsim/support_routes.h"
@@ -20,6 +22,9 @@ constexpr Route kAnyHostRoutes[] = {
 constexpr Route kNetworkRoutes[] = {
     {"GET", "/gsearch.php", false, SearchPage},
     {"GET", "/audio.php", false, AudioListPage},
+    {"GET", "/friends.php", false, FriendsPage},
+    {"GET", "/groups.php", false, GroupsPage},
+    {"GET", "/pictures/", true, PictureRoute},
 };
 
 constexpr Route kStorageRoutes[] = {
