@@ -13,6 +13,9 @@ const std::vector<Command>& Commands() {
       {"page", "URL", CommandPage},
       {"get", "[--link URL --name NAME]... [NAME]...", CommandGet},
       {"play", "QUERY ROW   (ROW 1..100)", CommandPlay},
+      {"friends", "", CommandFriends},
+      {"groups", "", CommandGroups},
+      {"audio", "own | friend ID NAME | group ID NAME", CommandAudio},
   };
   return commands;
 }

@@ -16,6 +16,9 @@ int CommandSearch(const Args& args);
 int CommandPage(const Args& args);
 int CommandGet(const Args& args);
 int CommandPlay(const Args& args);
+int CommandFriends(const Args& args);
+int CommandGroups(const Args& args);
+int CommandAudio(const Args& args);
 
 struct Command {
   const char* name;
