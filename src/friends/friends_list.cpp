@@ -113,27 +113,29 @@ bool FriendsList::OpenChosen(const tMelvoro::ResultHandler& handler) {
   if (tag_ == 0) return false;
   const AudioListKind kind =
       tag_ == kOwnPageTag ? AudioListKind::kOwn : list_is_friends_ ? AudioListKind::kFriend : AudioListKind::kGroup;
-  OpenList(kind, tag_, choice_name_, handler);
-  return true;
+  return OpenList(kind, tag_, choice_name_, handler);
 }
 
-void FriendsList::OpenList(AudioListKind kind, std::int32_t id, const std::string& name,
+bool FriendsList::OpenList(AudioListKind kind, std::int32_t id, const std::string& name,
                            const tMelvoro::ResultHandler& handler) {
+  // The title changes whether or not the controller takes the request.
   const std::string app = texts::kAppTitle.str();
+  bool started = false;
   switch (kind) {
     case AudioListKind::kOwn:
       controller_.ListTitle = texts::kOwnPageTitle.str() + app + ")";
-      controller_.LoadPage(SiteRoot() + "/audio.php", handler);
+      started = controller_.LoadPage(SiteRoot() + "/audio.php", handler);
       break;
     case AudioListKind::kFriend:
-      controller_.LoadPage(SiteRoot() + "/audio.php?id=" + std::to_string(id), handler);
+      started = controller_.LoadPage(SiteRoot() + "/audio.php?id=" + std::to_string(id), handler);
       controller_.ListTitle = name + texts::kFriendTitleInfix.str() + app + ")";
       break;
     case AudioListKind::kGroup:
       controller_.ListTitle = texts::kGroupTitlePrefix.str() + name + " (" + app + ")";
-      controller_.LoadPage(SiteRoot() + "/audio.php?gid=" + std::to_string(id), handler);
+      started = controller_.LoadPage(SiteRoot() + "/audio.php?gid=" + std::to_string(id), handler);
       break;
   }
+  return started;
 }
 
 }  // namespace melvoro

@@ -44,11 +44,12 @@ class FriendsList {
   // "Моя страница".
   void ChooseOwnPage() { tag_ = kOwnPageTag; }
 
-  // "Продолжить": false (nothing happens) while nothing is chosen. Otherwise the list title is
-  // set and the controller asked for the list; handler gets its songs.
+  // "Продолжить": nothing happens while nothing is chosen. Otherwise the list title is set and
+  // the controller asked for the list; handler gets its songs. True when the controller took
+  // the request (it refuses while busy).
   bool OpenChosen(const tMelvoro::ResultHandler& handler);
   // One audio list of a kind, as "Продолжить" opens it; name is the friend's or group's.
-  void OpenList(AudioListKind kind, std::int32_t id, const std::string& name, const tMelvoro::ResultHandler& handler);
+  bool OpenList(AudioListKind kind, std::int32_t id, const std::string& name, const tMelvoro::ResultHandler& handler);
 
   // In the order the list shows them.
   const std::vector<FriendEntry>& Entries() const { return entries_; }
