@@ -1,7 +1,7 @@
 // The one owner of the engine's graph: the configuration, the activity indicator, the log, the
-// search controller, the result rows, the download queue and the friends list. The window, the console and the
-// tests build it the same way and take it by reference; it is built only after start-up has
-// decided the program goes on.
+// search controller, the result rows, the download queue and the friends list. The window, the console and
+// the tests build it the same way and take it by reference; it is built only after start-up has decided the
+// program goes on.
 #pragma once
 
 #include "app/startup.h"

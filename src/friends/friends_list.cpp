@@ -20,8 +20,8 @@ bool EntryBefore(const FriendEntry& a, const FriendEntry& b) { return NameBefore
 
 }  // namespace
 
-FriendsList::FriendsList(const RequestContext& context, const TArray& settings, const Hosts& hosts, ProgramLog& log,
-                         tMelvoro& controller)
+FriendsList::FriendsList(const RequestContext& context, const TArray& settings, const Hosts& hosts,
+                         ProgramLog& log, tMelvoro& controller)
     : context_(context), settings_(settings), hosts_(hosts), log_(log), controller_(controller) {}
 
 std::string FriendsList::SiteRoot() const { return "http://" + hosts_.Network; }
@@ -49,8 +49,8 @@ void FriendsList::ListDone(TGethttp& worker, bool friends) {
       friends ? ParseFriendsPage(worker.Response, SiteRoot()) : ParseGroupsPage(worker.Response, SiteRoot());
   for (const FriendEntry& entry : page_entries_) Append(entry);
   if (page_entries_.empty()) {
-    log_.AddLogEntry(friends ? texts::kFriendsParseError.str() : texts::kGroupsParseError.str(), worker.Response,
-                     kLogNothingFound);
+    log_.AddLogEntry(friends ? texts::kFriendsParseError.str() : texts::kGroupsParseError.str(),
+                     worker.Response, kLogNothingFound);
   }
   // Once friends were listed, every list of the run keeps name order.
   if (friends && !name_order_) {
@@ -111,8 +111,9 @@ void FriendsList::Select(std::size_t index) {
 
 bool FriendsList::OpenChosen(const tMelvoro::ResultHandler& handler) {
   if (tag_ == 0) return false;
-  const AudioListKind kind =
-      tag_ == kOwnPageTag ? AudioListKind::kOwn : list_is_friends_ ? AudioListKind::kFriend : AudioListKind::kGroup;
+  const AudioListKind kind = tag_ == kOwnPageTag ? AudioListKind::kOwn
+                             : list_is_friends_  ? AudioListKind::kFriend
+                                                 : AudioListKind::kGroup;
   return OpenList(kind, tag_, choice_name_, handler);
 }
 

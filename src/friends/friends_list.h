@@ -49,7 +49,8 @@ class FriendsList {
   // the request (it refuses while busy).
   bool OpenChosen(const tMelvoro::ResultHandler& handler);
   // One audio list of a kind, as "Продолжить" opens it; name is the friend's or group's.
-  bool OpenList(AudioListKind kind, std::int32_t id, const std::string& name, const tMelvoro::ResultHandler& handler);
+  bool OpenList(AudioListKind kind, std::int32_t id, const std::string& name,
+                const tMelvoro::ResultHandler& handler);
 
   // In the order the list shows them.
   const std::vector<FriendEntry>& Entries() const { return entries_; }

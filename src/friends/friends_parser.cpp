@@ -42,7 +42,8 @@ std::vector<FriendEntry> ParseFriendsPage(std::string_view page, const std::stri
       [&](const RegexMatch& m) {
         // The escapes go first, so an escaped relative path is recognised as relative.
         std::string picture = ReplaceAll(m.Group(3), "\\/", "/");
-        entries.push_back({HtmlDecode(m.Group(2)), std::string(m.Group(1)), Absolute(std::move(picture), site_root)});
+        entries.push_back(
+            {HtmlDecode(m.Group(2)), std::string(m.Group(1)), Absolute(std::move(picture), site_root)});
         return true;
       },
       kListBudget);
@@ -54,8 +55,8 @@ std::vector<FriendEntry> ParseGroupsPage(std::string_view page, const std::strin
   GroupRegex().ForEachMatch(
       page,
       [&](const RegexMatch& m) {
-        entries.push_back(
-            {HtmlDecode(m.Group(3)), std::string(m.Group(1)), Absolute(std::string(m.Group(2)), site_root + "/")});
+        entries.push_back({HtmlDecode(m.Group(3)), std::string(m.Group(1)),
+                           Absolute(std::string(m.Group(2)), site_root + "/")});
         return true;
       },
       kListBudget);

@@ -21,7 +21,9 @@ struct ErrorJump {
   std::jmp_buf jump;
 };
 
-[[noreturn]] void ErrorExit(j_common_ptr info) { std::longjmp(reinterpret_cast<ErrorJump*>(info->err)->jump, 1); }
+[[noreturn]] void ErrorExit(j_common_ptr info) {
+  std::longjmp(reinterpret_cast<ErrorJump*>(info->err)->jump, 1);
+}
 
 void EmitMessage(j_common_ptr info, int level) {
   if (level < 0) ErrorExit(info);

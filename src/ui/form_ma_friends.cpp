@@ -16,7 +16,8 @@ void TformMa::BuildFriendsPage() {
       engine_.Friends(), [this](std::vector<song> songs) { engine_.Results().ShowResults(std::move(songs)); },
       [this] { SwitchToResultsLayout(); }, friends_page_);
   layout->addWidget(friends_frame_);
-  connect(friends_frame_->MyFriendsButton(), &QPushButton::clicked, this, &TformMa::OnFriendsMyFriendsClicked);
+  connect(friends_frame_->MyFriendsButton(), &QPushButton::clicked, this,
+          &TformMa::OnFriendsMyFriendsClicked);
   connect(friends_frame_->MyGroupsButton(), &QPushButton::clicked, this, &TformMa::OnFriendsMyGroupsClicked);
   connect(friends_frame_->MyPageButton(), &QPushButton::clicked, this, &TformMa::OnFriendsMyPageClicked);
   connect(friends_frame_->ContinueButton(), &QPushButton::clicked, this, &TformMa::OnFriendsContinueClicked);

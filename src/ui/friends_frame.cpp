@@ -16,7 +16,10 @@ namespace melvoro::ui {
 
 TframeFriends::TframeFriends(FriendsList& list, tMelvoro::ResultHandler show_results,
                              std::function<void()> switch_layout, QWidget* parent)
-    : QWidget(parent), list_(list), show_results_(std::move(show_results)), switch_layout_(std::move(switch_layout)) {
+    : QWidget(parent),
+      list_(list),
+      show_results_(std::move(show_results)),
+      switch_layout_(std::move(switch_layout)) {
   setObjectName("frameFriends1");
   BuildWidgets();
   list_.OnEntriesChanged = [this] { ShowEntries(); };
@@ -55,7 +58,8 @@ void TframeFriends::BuildWidgets() {
   my_friends_button_->setObjectName("BitBtn2");
   my_groups_button_ = new QPushButton(ToQString(texts::kMyGroups), help_panel_);
   my_groups_button_->setObjectName("BitBtn4");
-  for (QPushButton* button : {my_page_button_, my_friends_button_, my_groups_button_}) buttons->addWidget(button);
+  for (QPushButton* button : {my_page_button_, my_friends_button_, my_groups_button_})
+    buttons->addWidget(button);
   buttons->addStretch(1);
   help_layout->addLayout(buttons);
   layout->addWidget(help_panel_);
@@ -132,7 +136,8 @@ void TframeFriends::ShowEntries() {
 
 void TframeFriends::ShowState() {
   const bool sources = list_.SourceButtonsEnabled();
-  for (QPushButton* button : {my_page_button_, my_friends_button_, my_groups_button_}) button->setEnabled(sources);
+  for (QPushButton* button : {my_page_button_, my_friends_button_, my_groups_button_})
+    button->setEnabled(sources);
   continue_button_->setEnabled(list_.ContinueEnabled());
   choice_label_->setText(ToQString(list_.ChoiceName()));
 }
@@ -142,7 +147,8 @@ void TframeFriends::ShowPicture(const std::optional<Picture>& picture) {
     picture_->setPixmap(StateIcon(DownloadState::NotFound).pixmap(kIconSize, kIconSize));
     return;
   }
-  const QImage image(picture->Rgb.data(), picture->Width, picture->Height, picture->Width * 3, QImage::Format_RGB888);
+  const QImage image(picture->Rgb.data(), picture->Width, picture->Height, picture->Width * 3,
+                     QImage::Format_RGB888);
   picture_->setPixmap(QPixmap::fromImage(image.copy()));
 }
 

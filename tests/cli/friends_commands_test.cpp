@@ -61,7 +61,8 @@ TEST_F(CliFriends, AudioPrintsTheTitleThenTheSongs) {
   auto lines = Lines(result.out);
   EXPECT_EQ(lines.at(0), "title Аудио с моей страницы (Melvoro в. " MELVORO_VERSION ")");
   EXPECT_EQ(lines.size(), 16u);
-  EXPECT_EQ(lines.at(1).substr(0, lines[1].find('\t', lines[1].find('\t') + 1)), "Северный Ветер - Полночный трамвай\t224");
+  EXPECT_EQ(lines.at(1).substr(0, lines[1].find('\t', lines[1].find('\t') + 1)),
+            "Северный Ветер - Полночный трамвай\t224");
 
   result = Cli({"audio", "friend", "7", "Аня Ветрова"});
   lines = Lines(result.out);

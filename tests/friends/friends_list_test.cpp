@@ -32,7 +32,8 @@ class Friends : public ::testing::Test {
   }
   std::size_t IndexOf(const char* utf8_name) const {
     const auto& e = list.Entries();
-    const auto it = std::find_if(e.begin(), e.end(), [&](const FriendEntry& f) { return f.Name == Utf8ToCp1251(utf8_name); });
+    const auto it = std::find_if(e.begin(), e.end(),
+                                 [&](const FriendEntry& f) { return f.Name == Utf8ToCp1251(utf8_name); });
     EXPECT_NE(it, e.end()) << utf8_name;
     return static_cast<std::size_t>(it - e.begin());
   }
@@ -51,7 +52,8 @@ class Friends : public ::testing::Test {
 };
 
 bool SortedByName(const std::vector<FriendEntry>& e) {
-  return std::is_sorted(e.begin(), e.end(), [](const auto& a, const auto& b) { return NameBefore(a.Name, b.Name); });
+  return std::is_sorted(e.begin(), e.end(),
+                        [](const auto& a, const auto& b) { return NameBefore(a.Name, b.Name); });
 }
 
 TEST_F(Friends, GroupsKeepPageOrderUntilFriendsWereListedThenNameOrderForTheRun) {
@@ -92,8 +94,8 @@ TEST_F(Friends, SelectionShowsThePlaceholderThenOnlyAWholeJpeg) {
   EXPECT_TRUE(list.ContinueEnabled());
 
   // Cut, not a JPEG, a forged size, a PNG, https, an upper-case JPG: the placeholder alone.
-  for (const char* name :
-       {"Номер <за> пределом", "Д'Артаньян", "Борис Огромный", "Lena Fox & Co", "Https Person", "Upper Case"}) {
+  for (const char* name : {"Номер <за> пределом", "Д'Артаньян", "Борис Огромный", "Lena Fox & Co",
+                           "Https Person", "Upper Case"}) {
     pictures.clear();
     list.Select(IndexOf(name));
     WaitQuiet();
@@ -124,7 +126,9 @@ TEST_F(Friends, ContinueOpensTheListOfEachKindUnderItsTitle) {
   const std::string app = " (Melvoro в. " MELVORO_VERSION ")";
   std::vector<song> got;
   const auto keep = [&](std::vector<song> s) { got = std::move(s); };
-  const auto wait = [&] { return loop.RunUntil([&] { return !controller.Busy(); }, std::chrono::seconds(10)); };
+  const auto wait = [&] {
+    return loop.RunUntil([&] { return !controller.Busy(); }, std::chrono::seconds(10));
+  };
 
   // The own page before any list.
   list.ChooseOwnPage();

@@ -11,10 +11,9 @@ namespace {
 const std::string kRoot = "http://net.test:81";
 
 TEST(FriendsParser, FriendsUndoEscapesBeforeTheRootAndDecodeNames) {
-  const std::string page =
-      R"(var d = {"list":[[7,"A &quot;B&quot; &amp; C","\/pic\/a.jpg",1],)"
-      R"([4294967296,"Big","http:\/\/cdn.test\/b.jpeg"],[,"NoId","x.jp"],)"
-      R"([9,"Rel","pic.jpg"],[10,"D&#39;Art","https:\/\/cdn.test\/c.jpg"]]};)";
+  const std::string page = R"(var d = {"list":[[7,"A &quot;B&quot; &amp; C","\/pic\/a.jpg",1],)"
+                           R"([4294967296,"Big","http:\/\/cdn.test\/b.jpeg"],[,"NoId","x.jp"],)"
+                           R"([9,"Rel","pic.jpg"],[10,"D&#39;Art","https:\/\/cdn.test\/c.jpg"]]};)";
   const auto e = ParseFriendsPage(page, kRoot);
   ASSERT_EQ(e.size(), 5u);
   EXPECT_EQ(e[0].Id, "7");

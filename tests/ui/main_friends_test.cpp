@@ -24,7 +24,8 @@ class MainFriendsTest : public MainWindowTest {
     ASSERT_TRUE(WaitUntil([&] { return button->isEnabled(); }));
   }
   void SelectNamed(const char* utf8_name) {
-    const QList<QListWidgetItem*> items = Frame()->List()->findItems(QString::fromUtf8(utf8_name), Qt::MatchExactly);
+    const QList<QListWidgetItem*> items =
+        Frame()->List()->findItems(QString::fromUtf8(utf8_name), Qt::MatchExactly);
     ASSERT_EQ(items.size(), 1) << utf8_name;
     items.front()->setSelected(true);
   }
@@ -60,8 +61,10 @@ TEST_F(MainFriendsTest, ContinueOpensTheChosenListAsResultRows) {
   EXPECT_TRUE(window_->ResultsShown());
   ASSERT_TRUE(WaitUntil([&] { return lists_shown_ > before; }));
   EXPECT_TRUE(window_->ResultsFrame()->isVisible());
-  EXPECT_EQ(window_->ResultsFrame()->NameLabel(1)->text(), QString::fromUtf8("Северный Ветер - Полночный трамвай"));
-  EXPECT_EQ(engine_->Controller().ListTitle, Utf8ToCp1251("Аудио с моей страницы (Melvoro в. " MELVORO_VERSION ")"));
+  EXPECT_EQ(window_->ResultsFrame()->NameLabel(1)->text(),
+            QString::fromUtf8("Северный Ветер - Полночный трамвай"));
+  EXPECT_EQ(engine_->Controller().ListTitle,
+            Utf8ToCp1251("Аудио с моей страницы (Melvoro в. " MELVORO_VERSION ")"));
 
   ListFriends(Frame()->MyGroupsButton());
   SelectNamed("Indie Lounge");
@@ -71,7 +74,8 @@ TEST_F(MainFriendsTest, ContinueOpensTheChosenListAsResultRows) {
   ASSERT_TRUE(WaitUntil([&] { return lists_shown_ > shown; }));
   EXPECT_TRUE(window_->ResultsFrame()->isVisible());
   EXPECT_EQ(netsim_.Requests().back().request_line, "GET /audio.php?gid=2048 HTTP/1.0");
-  EXPECT_EQ(engine_->Controller().ListTitle, Utf8ToCp1251("Аудио в группе Indie Lounge (Melvoro в. " MELVORO_VERSION ")"));
+  EXPECT_EQ(engine_->Controller().ListTitle,
+            Utf8ToCp1251("Аудио в группе Indie Lounge (Melvoro в. " MELVORO_VERSION ")"));
 }
 
 TEST_F(MainFriendsTest, AFailedListShowsTheErrorAndEnablesTheButtonsAgain) {
@@ -79,7 +83,8 @@ TEST_F(MainFriendsTest, AFailedListShowsTheErrorAndEnablesTheButtonsAgain) {
   ArmFault("/friends.php", "500");
   ListFriends(Frame()->MyFriendsButton());
   ASSERT_EQ(boxes_.shown.size(), 1u);
-  EXPECT_EQ(boxes_.shown[0].substr(0, Utf8ToCp1251("Произошла ошибка: ").size()), Utf8ToCp1251("Произошла ошибка: "));
+  EXPECT_EQ(boxes_.shown[0].substr(0, Utf8ToCp1251("Произошла ошибка: ").size()),
+            Utf8ToCp1251("Произошла ошибка: "));
   EXPECT_TRUE(Frame()->MyGroupsButton()->isEnabled());
   EXPECT_TRUE(Frame()->MyPageButton()->isEnabled());
   EXPECT_EQ(Frame()->List()->count(), 0);

@@ -89,10 +89,10 @@ Response GroupsPage(const RouteContext& context) {
   for (const ListedGroup& g : kGroups) {
     const std::string id = std::to_string(g.id);
     html += "<div class=\"grouprow\" id=\"groupCont" + id + "\">\n";
-    html += "<div class=\"image\"><a href=\"/club" + id + "\"><img src=\"" + WithRoot(g.picture, context.host) +
-            "\" alt=\"\" /></a></div>\n";
-    html += "<div class=\"info\"><div class=\"name\"><a class=\"group\" href=\"/club" + id + "\">" + GroupName(g) +
-            "</a></div>\n<div class=\"members\">";
+    html += "<div class=\"image\"><a href=\"/club" + id + "\"><img src=\"" +
+            WithRoot(g.picture, context.host) + "\" alt=\"\" /></a></div>\n";
+    html += "<div class=\"info\"><div class=\"name\"><a class=\"group\" href=\"/club" + id + "\">" +
+            GroupName(g) + "</a></div>\n<div class=\"members\">";
     html += W1251(u8"Участников: ").str() + std::to_string(g.id % 997 + 3) + "</div></div>\n</div>\n";
   }
   html += "</div>\n";

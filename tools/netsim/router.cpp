@@ -19,6 +19,8 @@ constexpr Route kAnyHostRoutes[] = {
     {"GET", "/_netsim/blob", false, Blob},
 };
 
+// One route a line, so each can be told apart in a diff.
+// clang-format off
 constexpr Route kNetworkRoutes[] = {
     {"GET", "/gsearch.php", false, SearchPage},
     {"GET", "/audio.php", false, AudioListPage},
@@ -26,6 +28,7 @@ constexpr Route kNetworkRoutes[] = {
     {"GET", "/groups.php", false, GroupsPage},
     {"GET", "/pictures/", true, PictureRoute},
 };
+// clang-format on
 
 constexpr Route kStorageRoutes[] = {
     {"GET", "/u", true, Mp3File},
