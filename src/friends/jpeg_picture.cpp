@@ -84,10 +84,23 @@ bool DecodeRows(const unsigned char* data, unsigned long size, unsigned char* ou
   return true;
 }
 
+// Each scan of a progressive image is decoded over the whole picture again, on the UI thread:
+// a crafted file of thousands of scans would hold it for seconds. A real one has about ten.
+constexpr int kMaxScans = 64;
+
+// Start-of-scan markers; the entropy-coded data escapes every 0xFF, so each is a real one.
+int ScanCount(std::string_view bytes) {
+  int scans = 0;
+  for (std::size_t at = bytes.find("\xFF\xDA"); at != std::string_view::npos;
+       at = bytes.find("\xFF\xDA", at + 2))
+    ++scans;
+  return scans;
+}
+
 }  // namespace
 
 std::optional<Picture> DecodeJpeg(std::string_view bytes) {
-  if (bytes.size() < 4) return std::nullopt;
+  if (bytes.size() < 4 || ScanCount(bytes) > kMaxScans) return std::nullopt;
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
   const auto size = static_cast<unsigned long>(bytes.size());
   int width = 0;

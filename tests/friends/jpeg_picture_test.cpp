@@ -27,6 +27,10 @@ TEST(JpegPicture, BrokenPicturesAreRefused) {
   }
   EXPECT_FALSE(DecodeJpeg(""));
   EXPECT_FALSE(DecodeJpeg(std::string("\xFF\xD8\xFF", 3)));
+  // Too many scans to decode in reasonable time (here after the end, where they would be harmless).
+  std::string scans = netsim::FindPicture("u7.jpg")->bytes;
+  for (int i = 0; i < 65; ++i) scans += "\xFF\xDA";
+  EXPECT_FALSE(DecodeJpeg(scans));
   // Just over the bound on one side only.
   const std::string wide = netsim::EncodeJpeg(kMaxPictureSide + 1, 1);
   EXPECT_FALSE(DecodeJpeg(wide));
