@@ -1,7 +1,7 @@
 // The one owner of the engine's graph: the configuration, the activity indicator, the log, the
-// search controller, the result rows, the download queue and the charts list. The window, the console and the
-// tests build it the same way and take it by reference; it is built only after start-up has
-// decided the program goes on.
+// search controller, the result rows, the download queue, the charts list and the friends list.
+// The window, the console and the tests build it the same way and take it by reference; it is
+// built only after start-up has decided the program goes on.
 #pragma once
 
 #include "app/startup.h"
@@ -10,6 +10,7 @@
 #include "core/gethttp.h"
 #include "core/program_log.h"
 #include "downloads/download_queue.h"
+#include "friends/friends_list.h"
 #include "search/melvoro_controller.h"
 #include "search/result_rows.h"
 
@@ -40,6 +41,7 @@ class Engine {
   ResultRows& Results() { return results_; }
   DownloadQueue& Queue() { return queue_; }
   ChartList& Charts() { return charts_; }
+  FriendsList& Friends() { return friends_; }
   // What a request worker of any window reports to.
   RequestContext Requests() { return RequestContext{ui_, activity_, boxes_}; }
   MessageBoxes& Boxes() { return boxes_; }
@@ -55,6 +57,7 @@ class Engine {
   ResultRows results_;
   DownloadQueue queue_;
   ChartList charts_;
+  FriendsList friends_;
 };
 
 }  // namespace melvoro

@@ -15,6 +15,9 @@ const std::vector<Command>& Commands() {
       {"play", "QUERY ROW   (ROW 1..100)", CommandPlay},
       {"stations", "spb|msk", CommandStations},
       {"charts", "spb|msk [STATION]   |   charts lastfm ARTIST", CommandCharts},
+      {"friends", "", CommandFriends},
+      {"groups", "", CommandGroups},
+      {"audio", "own | friend ID NAME | group ID NAME", CommandAudio},
   };
   return commands;
 }

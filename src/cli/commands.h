@@ -18,6 +18,9 @@ int CommandGet(const Args& args);
 int CommandPlay(const Args& args);
 int CommandStations(const Args& args);
 int CommandCharts(const Args& args);
+int CommandFriends(const Args& args);
+int CommandGroups(const Args& args);
+int CommandAudio(const Args& args);
 
 struct Command {
   const char* name;

@@ -197,3 +197,18 @@ inline constexpr auto kAuthDialogWorking = W1251(u8"Вход…");
 inline constexpr auto kAuthDialogNeedEmail = W1251(u8"Введите e-mail и пароль или вставьте cookie.");
 inline constexpr auto kAuthNoDisplay = W1251(u8"Нет экрана, чтобы показать окно входа.");
 }  // namespace melvoro::texts
+
+// Friends and groups
+namespace melvoro::texts {
+inline constexpr auto kFriendsParseError = W1251(u8"Ошибка парсинга друзей!");
+inline constexpr auto kGroupsParseError = W1251(u8"Ошибка парсинга групп!");
+inline constexpr auto kOwnPageTitle = W1251(u8"Аудио с моей страницы (");
+inline constexpr auto kFriendTitleInfix = W1251(u8": аудиозаписи (");
+inline constexpr auto kGroupTitlePrefix = W1251(u8"Аудио в группе ");
+inline constexpr auto kFriendsHelp = W1251(
+    u8"Вы также можете скачать аудиозаписи со своей страницы Вконтакте, страниц ваших друзей и из групп.");
+inline constexpr auto kMyPage = W1251(u8"Моя страница");
+inline constexpr auto kMyFriends = W1251(u8"Мои друзья");
+inline constexpr auto kMyGroups = W1251(u8"Мои группы");
+inline constexpr auto kContinue = W1251(u8"Продолжить");
+}  // namespace melvoro::texts

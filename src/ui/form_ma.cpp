@@ -112,6 +112,7 @@ void TformMa::BuildWidgets() {
   friends_page_ = new QWidget;
   friends_page_->setObjectName("TabSheet3");
   pages_->addTab(friends_page_, ToQString(texts::kTabFriends));
+  BuildFriendsPage();
   pages_->setCurrentIndex(0);
   connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
     if (index == 0) OnSinglesPageShown();

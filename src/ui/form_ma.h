@@ -32,6 +32,7 @@ class DownloadListModel;
 class DownloadListView;
 class SinglesPage;
 class TFrame1;
+class TframeFriends;
 
 // What the main window asks of the system; main() gives the real ones, tests their own.
 struct MainWindowSeams {
@@ -87,6 +88,12 @@ class TformMa final : public QWidget {
   // True when the wheel event was used up.
   bool OnWheel(const QPoint& global_pos, int delta);
   void OnSinglesPageShown();
+  // The friends page's buttons, forwarded to its frame; "Продолжить" then hides the results
+  // frame until the songs arrive.
+  void OnFriendsMyFriendsClicked();
+  void OnFriendsMyGroupsClicked();
+  void OnFriendsMyPageClicked();
+  void OnFriendsContinueClicked();
 
   // The window's outer size, which the layout rules are written in.
   QSize OuterSize() const { return size() + QSize(kFrameWidth, kFrameHeight); }
@@ -101,6 +108,7 @@ class TformMa final : public QWidget {
   DownloadListModel* ListModel() const { return model_.get(); }
   QWidget* TopPanel() const { return top_panel_; }
   QTimer* DownloadTimer() { return &download_timer_; }
+  TframeFriends* FriendsFrame() const { return friends_frame_; }
 
  signals:
   // The window was closed: the program ends, whatever other windows are open.
@@ -120,6 +128,7 @@ class TformMa final : public QWidget {
  private:
   void BuildWidgets();
   void BuildTopPanel();
+  void BuildFriendsPage();
   void ResultsLaidOut();
   void WatchWheel(QWidget* widget);
   void ShowError(const std::string& caption, const std::string& text);
@@ -138,6 +147,7 @@ class TformMa final : public QWidget {
   SinglesPage* singles_ = nullptr;
   QWidget* album_page_ = nullptr;
   QWidget* friends_page_ = nullptr;
+  TframeFriends* friends_frame_ = nullptr;
   QSplitter* splitter_ = nullptr;
   DownloadListView* download_view_ = nullptr;
   QWidget* top_panel_ = nullptr;

@@ -3,7 +3,9 @@
 #include "netsim/audio_list_page.h"
 #include "netsim/chart_routes.h"
 #include "netsim/control_routes.h"
+#include "netsim/friends_pages.h"
 #include "netsim/login_pages.h"
+#include "netsim/picture_files.h"
 #include "netsim/search_page.h"
 #include "netsim/storage_routes.h"
 #include "netsim/support_routes.h"
@@ -18,10 +20,16 @@ constexpr Route kAnyHostRoutes[] = {
     {"GET", "/_netsim/blob", false, Blob},
 };
 
+// One route a line, so each can be told apart in a diff.
+// clang-format off
 constexpr Route kNetworkRoutes[] = {
     {"GET", "/gsearch.php", false, SearchPage},
     {"GET", "/audio.php", false, AudioListPage},
+    {"GET", "/friends.php", false, FriendsPage},
+    {"GET", "/groups.php", false, GroupsPage},
+    {"GET", "/pictures/", true, PictureRoute},
 };
+// clang-format on
 
 constexpr Route kStorageRoutes[] = {
     {"GET", "/u", true, Mp3File},

@@ -1,0 +1,142 @@
+#include "friends/friends_list.h"
+
+#include <algorithm>
+
+#include "core/message_box.h"
+#include "core/program_log.h"
+#include "core/settings_table.h"
+#include "core/text_helpers.h"
+#include "core/texts.h"
+#include "friends/name_order.h"
+
+namespace melvoro {
+
+namespace {
+
+// An avatar is a few kilobytes; nothing near the general 16 MiB is a picture worth holding.
+constexpr std::uint64_t kMaxPictureBody = std::uint64_t{4} << 20;
+
+bool EntryBefore(const FriendEntry& a, const FriendEntry& b) { return NameBefore(a.Name, b.Name); }
+
+}  // namespace
+
+FriendsList::FriendsList(const RequestContext& context, const TArray& settings, const Hosts& hosts,
+                         ProgramLog& log, tMelvoro& controller)
+    : context_(context), settings_(settings), hosts_(hosts), log_(log), controller_(controller) {}
+
+std::string FriendsList::SiteRoot() const { return "http://" + hosts_.Network; }
+
+void FriendsList::LoadFriends() { StartList("/friends.php", true); }
+
+void FriendsList::LoadGroups() { StartList("/groups.php", false); }
+
+void FriendsList::StartList(const std::string& path, bool friends) {
+  entries_.clear();
+  Changed(OnEntriesChanged);
+  list_is_friends_ = friends;
+  auto worker = std::make_unique<TGethttp>(context_);
+  worker->Url = SiteRoot() + path;
+  worker->Cookie = settings_.Get("cookie");
+  worker->OnDone = [this, friends](TGethttp& w) { ListDone(w, friends); };
+  worker->OnError = [this](TGethttp&, const std::string& message) { ListFailed(message); };
+  TGethttp::Start(std::move(worker));
+  SetSourceButtons(false);
+}
+
+void FriendsList::ListDone(TGethttp& worker, bool friends) {
+  last_load_failed_ = false;
+  page_entries_ =
+      friends ? ParseFriendsPage(worker.Response, SiteRoot()) : ParseGroupsPage(worker.Response, SiteRoot());
+  for (const FriendEntry& entry : page_entries_) Append(entry);
+  if (page_entries_.empty()) {
+    log_.AddLogEntry(friends ? texts::kFriendsParseError.str() : texts::kGroupsParseError.str(),
+                     worker.Response, kLogNothingFound);
+  }
+  // Once friends were listed, every list of the run keeps name order.
+  if (friends && !name_order_) {
+    name_order_ = true;
+    std::stable_sort(entries_.begin(), entries_.end(), EntryBefore);
+  }
+  Changed(OnEntriesChanged);
+  SetSourceButtons(true);
+}
+
+void FriendsList::ListFailed(const std::string& message) {
+  last_load_failed_ = true;
+  page_entries_.clear();
+  context_.boxes.Show(texts::kRequestErrorCaption.str(), message, MessageIcon::Error);
+  SetSourceButtons(true);
+}
+
+void FriendsList::Append(FriendEntry entry) {
+  if (!name_order_) {
+    entries_.push_back(std::move(entry));
+    return;
+  }
+  const auto at = std::upper_bound(entries_.begin(), entries_.end(), entry, EntryBefore);
+  entries_.insert(at, std::move(entry));
+}
+
+void FriendsList::SetSourceButtons(bool enabled) {
+  source_buttons_enabled_ = enabled;
+  Changed(OnStateChanged);
+}
+
+void FriendsList::Select(std::size_t index) {
+  if (index >= entries_.size()) return;
+  const FriendEntry entry = entries_[index];
+  if (OnPicture) OnPicture(std::nullopt);
+  if (PictureWanted(entry.Picture)) {
+    auto worker = std::make_unique<TGethttp>(context_);
+    worker->Url = entry.Picture;
+    worker->MaxMemoryBody = kMaxPictureBody;
+    worker->OnDone = [this](TGethttp& w) {
+      // A body that does not decode keeps the placeholder, as a failed request does.
+      std::optional<Picture> picture = DecodeJpeg(w.Response);
+      if (picture && OnPicture) OnPicture(picture);
+    };
+    worker->OnError = [](TGethttp&, const std::string&) {};
+    TGethttp::Start(std::move(worker));
+  }
+  choice_name_ = entry.Name;
+  const std::optional<std::int32_t> id = DecimalNumber(entry.Id);
+  if (id) {
+    tag_ = *id;
+    continue_enabled_ = true;
+  } else {
+    tag_ = 0;
+  }
+  Changed(OnStateChanged);
+}
+
+bool FriendsList::OpenChosen(const tMelvoro::ResultHandler& handler) {
+  if (tag_ == 0) return false;
+  const AudioListKind kind = tag_ == kOwnPageTag ? AudioListKind::kOwn
+                             : list_is_friends_  ? AudioListKind::kFriend
+                                                 : AudioListKind::kGroup;
+  return OpenList(kind, tag_, choice_name_, handler);
+}
+
+bool FriendsList::OpenList(AudioListKind kind, std::int32_t id, const std::string& name,
+                           const tMelvoro::ResultHandler& handler) {
+  // The title changes whether or not the controller takes the request.
+  const std::string app = texts::kAppTitle.str();
+  bool started = false;
+  switch (kind) {
+    case AudioListKind::kOwn:
+      controller_.ListTitle = texts::kOwnPageTitle.str() + app + ")";
+      started = controller_.LoadPage(SiteRoot() + "/audio.php", handler);
+      break;
+    case AudioListKind::kFriend:
+      started = controller_.LoadPage(SiteRoot() + "/audio.php?id=" + std::to_string(id), handler);
+      controller_.ListTitle = name + texts::kFriendTitleInfix.str() + app + ")";
+      break;
+    case AudioListKind::kGroup:
+      controller_.ListTitle = texts::kGroupTitlePrefix.str() + name + " (" + app + ")";
+      started = controller_.LoadPage(SiteRoot() + "/audio.php?gid=" + std::to_string(id), handler);
+      break;
+  }
+  return started;
+}
+
+}  // namespace melvoro
