@@ -48,7 +48,7 @@ std::string FeedbackUrl(const Hosts& hosts) { return "http://" + hosts.Support +
 std::string SupportPageUrl(const Hosts& hosts) { return "http://" + hosts.Support + "/melvoro/support/"; }
 
 void SendFeedback(const RequestContext& requests, const Hosts& hosts, std::string post_data,
-                  std::function<void()> after_sent, std::function<void()> after_failed) {
+                  std::function<void()> after_sent, std::function<void(const std::string&)> after_failed) {
   auto worker = std::make_unique<TGethttp>(requests);
   worker->Url = FeedbackUrl(hosts);
   worker->PostData = std::move(post_data);
@@ -60,7 +60,7 @@ void SendFeedback(const RequestContext& requests, const Hosts& hosts, std::strin
   // The same box a worker without an error handler shows; then the report may be sent again.
   worker->OnError = [&boxes, after_failed = std::move(after_failed)](TGethttp&, const std::string& message) {
     boxes.Show(std::string(texts::kDefaultRequestErrorCaption), message, MessageIcon::Error);
-    if (after_failed) after_failed();
+    if (after_failed) after_failed(message);
   };
   TGethttp::Start(std::move(worker));
 }

@@ -28,9 +28,10 @@ std::string FeedbackUrl(const Hosts& hosts);
 std::string SupportPageUrl(const Hosts& hosts);
 
 // Posts the report without a cookie. On a 200 answer the success box is shown, then
-// after_sent runs; on a failure the error box is shown, then after_failed runs. Both run on
-// the UI thread and must stay valid until the request ends (Engine::Shutdown waits for it).
+// after_sent runs; on a failure the error box is shown, then after_failed runs with the
+// message. Both run on the UI thread and must stay valid until the request ends
+// (Engine::Shutdown waits for it).
 void SendFeedback(const RequestContext& requests, const Hosts& hosts, std::string post_data,
-                  std::function<void()> after_sent, std::function<void()> after_failed);
+                  std::function<void()> after_sent, std::function<void(const std::string&)> after_failed);
 
 }  // namespace melvoro

@@ -65,7 +65,7 @@ struct Sender {
   std::string Send(const std::string& body) {
     std::string after;
     SendFeedback(RequestContext{loop, activity, boxes}, hosts, body, [&] { after = "sent"; },
-                 [&] { after = "failed"; });
+                 [&](const std::string& message) { after = "failed: " + message; });
     EXPECT_TRUE(loop.RunUntil([&] { return loop.RunningWorkers() == 0; }, std::chrono::seconds(20)));
     return after;
   }
@@ -96,8 +96,9 @@ TEST(FeedbackPost, AFailedPostShowsTheErrorThenLetsTheReportBeSentAgain) {
   Hosts hosts;
   hosts.Support = "127.0.0.1:1";  // nothing listens there
   Sender s(hosts);
-  EXPECT_EQ(s.Send("email=&desc="), "failed");
+  const std::string after = s.Send("email=&desc=");
   ASSERT_EQ(s.boxes.shown.size(), 1u);
+  EXPECT_EQ(after, "failed: " + s.boxes.shown[0].text);
   EXPECT_EQ(s.boxes.shown[0].caption, std::string(texts::kDefaultRequestErrorCaption));
   EXPECT_EQ(s.boxes.shown[0].icon, MessageIcon::Error);
 }
