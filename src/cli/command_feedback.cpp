@@ -49,9 +49,10 @@ int CommandFeedback(const Args& args) {
   const std::string body = FeedbackPostData(report, session.engine.Log());
   std::cout << body << '\n';
   std::optional<std::string> outcome;
-  SendFeedback(RequestContext{session.loop, session.engine.Activity(), boxes}, session.engine.HostsTable(), body,
-               [&] { outcome = "done"; },
-               [&](const std::string& message) { outcome = "error " + Cp1251ToUtf8(message); });
+  SendFeedback(
+      RequestContext{session.loop, session.engine.Activity(), boxes}, session.engine.HostsTable(), body,
+      [&] { outcome = "done"; },
+      [&](const std::string& message) { outcome = "error " + Cp1251ToUtf8(message); });
   session.RunUntil([&] { return outcome.has_value(); });
   if (StopRequested()) return StopExitCode();
   std::cout << outcome.value_or("error") << std::endl;

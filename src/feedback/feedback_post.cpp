@@ -43,7 +43,9 @@ std::string FeedbackPostData(const FeedbackReport& report, const ProgramLog& log
   return data;
 }
 
-std::string FeedbackUrl(const Hosts& hosts) { return "http://" + hosts.Support + "/melvoro/feedback/send/index.php"; }
+std::string FeedbackUrl(const Hosts& hosts) {
+  return "http://" + hosts.Support + "/melvoro/feedback/send/index.php";
+}
 
 std::string SupportPageUrl(const Hosts& hosts) { return "http://" + hosts.Support + "/melvoro/support/"; }
 
@@ -54,7 +56,8 @@ void SendFeedback(const RequestContext& requests, const Hosts& hosts, std::strin
   worker->PostData = std::move(post_data);
   MessageBoxes& boxes = requests.boxes;
   worker->OnDone = [&boxes, after_sent = std::move(after_sent)](TGethttp&) {
-    boxes.Show(std::string(texts::kFeedbackSentCaption), std::string(texts::kFeedbackSent), MessageIcon::Information);
+    boxes.Show(std::string(texts::kFeedbackSentCaption), std::string(texts::kFeedbackSent),
+               MessageIcon::Information);
     if (after_sent) after_sent();
   };
   // The same box a worker without an error handler shows; then the report may be sent again.

@@ -30,8 +30,9 @@ class CliFeedback : public ::testing::Test {
 TEST_F(CliFeedback, PrintsThePostedBodyThenHowItWent) {
   auto result = Cli({"feedback", "--email", "a@b.ru", "--desc", "Не <качает> & всё"});
   ASSERT_EQ(result.exit_code, 0) << result.err;
-  const std::string body = "email=a%40b.ru&desc=%CD%E5%20%3C%EA%E0%F7%E0%E5%F2%3E%20%26%20%E2%F1%B8"
-                           "&log=%3Ctable%3E%3C%2Ftable%3E";
+  const std::string body =
+      "email=a%40b.ru&desc=%CD%E5%20%3C%EA%E0%F7%E0%E5%F2%3E%20%26%20%E2%F1%B8"
+      "&log=%3Ctable%3E%3C%2Ftable%3E";
   EXPECT_EQ(result.out, body + "\ndone\n");
   EXPECT_EQ(netsim.Requests().back().request_line, "POST /melvoro/feedback/send/index.php HTTP/1.0");
   EXPECT_EQ(netsim.Requests().back().body, body);

@@ -31,9 +31,13 @@ TEST(FeedbackPost, LogTableEscapesOnlyAnglesAndLeavesDetailsEmptyWhenNone) {
   const std::string t = f.Time();
   EXPECT_EQ(FeedbackLogTable(f.log),
             "<table>"
-            "<tr><td>" + t + "</td><td>5</td><td>&lt;b&gt;Nothing&lt;/b&gt;</td><td>Tom & Jerry &lt;3 &gt; 2</td></tr>"
-            "<tr><td>" + t + "</td><td>0</td><td>http://a/b?x=1&y=&lt;2&gt;</td><td></td></tr>"
-            "</table>");
+            "<tr><td>" +
+                t +
+                "</td><td>5</td><td>&lt;b&gt;Nothing&lt;/b&gt;</td><td>Tom & Jerry &lt;3 &gt; 2</td></tr>"
+                "<tr><td>" +
+                t +
+                "</td><td>0</td><td>http://a/b?x=1&y=&lt;2&gt;</td><td></td></tr>"
+                "</table>");
 }
 
 TEST(FeedbackPost, BodyHasTheFieldsInOrderEachUrlEncoded) {
@@ -43,16 +47,16 @@ TEST(FeedbackPost, BodyHasTheFieldsInOrderEachUrlEncoded) {
   EXPECT_EQ(FeedbackPostData({.Email = "", .Description = "", .SendLog = false}, f.log), "email=&desc=");
 
   f.log.AddLogEntry("a<b", "", kLogError);
-  const FeedbackReport report{.Email = "me+1@x.ru",
-                              .Description = Utf8ToCp1251("Не качает & <всё>\r\n"),
-                              .SendLog = true};
+  const FeedbackReport report{
+      .Email = "me+1@x.ru", .Description = Utf8ToCp1251("Не качает & <всё>\r\n"), .SendLog = true};
   const std::string t = f.Time();  // "HH:MM:SS": the colons are encoded
   const std::string time = t.substr(0, 2) + "%3A" + t.substr(3, 2) + "%3A" + t.substr(6, 2);
   EXPECT_EQ(FeedbackPostData(report, f.log),
             "email=me%2B1%40x.ru&desc=%CD%E5%20%EA%E0%F7%E0%E5%F2%20%26%20%3C%E2%F1%B8%3E%0D%0A"
-            "&log=%3Ctable%3E%3Ctr%3E%3Ctd%3E" + time +
-            "%3C%2Ftd%3E%3Ctd%3E3%3C%2Ftd%3E%3Ctd%3Ea%26lt;b%3C%2Ftd%3E%3Ctd%3E%3C%2Ftd%3E%3C%2Ftr%3E"
-            "%3C%2Ftable%3E");
+            "&log=%3Ctable%3E%3Ctr%3E%3Ctd%3E" +
+                time +
+                "%3C%2Ftd%3E%3Ctd%3E3%3C%2Ftd%3E%3Ctd%3Ea%26lt;b%3C%2Ftd%3E%3Ctd%3E%3C%2Ftd%3E%3C%2Ftr%3E"
+                "%3C%2Ftable%3E");
   FeedbackReport without_log = report;
   without_log.SendLog = false;
   EXPECT_EQ(FeedbackPostData(without_log, f.log),
@@ -64,8 +68,9 @@ struct Sender {
   // Sends and runs the loop until the request has ended; what ran after the box.
   std::string Send(const std::string& body) {
     std::string after;
-    SendFeedback(RequestContext{loop, activity, boxes}, hosts, body, [&] { after = "sent"; },
-                 [&](const std::string& message) { after = "failed: " + message; });
+    SendFeedback(
+        RequestContext{loop, activity, boxes}, hosts, body, [&] { after = "sent"; },
+        [&](const std::string& message) { after = "failed: " + message; });
     EXPECT_TRUE(loop.RunUntil([&] { return loop.RunningWorkers() == 0; }, std::chrono::seconds(20)));
     return after;
   }
