@@ -18,6 +18,7 @@ const std::vector<Command>& Commands() {
       {"friends", "", CommandFriends},
       {"groups", "", CommandGroups},
       {"audio", "own | friend ID NAME | group ID NAME", CommandAudio},
+      {"feedback", "--email E --desc D [--no-log]", CommandFeedback},
   };
   return commands;
 }

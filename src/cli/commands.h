@@ -21,6 +21,7 @@ int CommandCharts(const Args& args);
 int CommandFriends(const Args& args);
 int CommandGroups(const Args& args);
 int CommandAudio(const Args& args);
+int CommandFeedback(const Args& args);
 
 struct Command {
   const char* name;

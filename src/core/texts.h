@@ -212,3 +212,32 @@ inline constexpr auto kMyFriends = W1251(u8"Мои друзья");
 inline constexpr auto kMyGroups = W1251(u8"Мои группы");
 inline constexpr auto kContinue = W1251(u8"Продолжить");
 }  // namespace melvoro::texts
+
+// Feedback window
+namespace melvoro::texts {
+inline constexpr auto kFeedbackWarning = W1251(
+    u8"Внимание! Если у вас проблемы с подключением к интернету в этой программе то не стоит писать через "
+    u8"эту форму! Воспользуйтесь ");
+inline constexpr auto kFeedbackAdvice = W1251(
+    u8"Постарайтесь не использовать стандартных выражение, вроде у меня не работает помогите мне. Прежде чем "
+    u8"отправить сообщение, убедитесь, что написали все ваши действия, которые вы совершали, перед тем как "
+    u8"произошла ошибка в программе. Никакие ваши конфедициальные данные не передаются. По вашему запросу "
+    u8"будет передан только лог программы, ваше сообщение и ваш введенный email, для обратной связи.");
+inline constexpr auto kFeedbackEmailLabel = W1251(u8"Ваш email");
+inline constexpr auto kFeedbackDescriptionLabel = W1251(u8"Описание проблемы");
+inline constexpr auto kFeedbackSendLog = W1251(u8"Отправить лог");
+inline constexpr auto kFeedbackSendLogHint =
+    W1251(u8"Очень желательно не убирать галочку. В логе нет ваших конфедициальных данных");
+inline constexpr auto kFeedbackSend = W1251(u8"Отправить");
+inline constexpr auto kFeedbackEmailHelp = W1251(
+    u8"Ваш email используется только для того, отослать вам способы решения вашей проблемы.\n"
+    u8"Если считаете, что ответ вам не нужен, можно оставить поле пустым \n"
+    u8"Внимание: необходимо указать тот email, который вы указали при регистрации.");
+inline constexpr auto kFeedbackDescriptionHelp = W1251(
+    u8"Постарайтесь как можно подробнее описать вашу проблему.\n"
+    u8"Чем больше информации вы предоставите, тем больше шанс, что ответ на вашу проблему будет "
+    u8"однозначным.");
+inline constexpr auto kFeedbackSent =
+    W1251(u8"Сообщение успешно отправлено! Ожидайте ответа в течении суток.");
+inline constexpr auto kFeedbackSentCaption = W1251(u8"Успех");
+}  // namespace melvoro::texts

@@ -10,6 +10,7 @@
 #include "core/user_folders.h"
 #include "session/cookie_folder.h"
 #include "ui/form_charts.h"
+#include "ui/form_feedback.h"
 #include "ui/form_log.h"
 #include "ui/form_ma.h"
 #include "ui/form_settings.h"
@@ -57,6 +58,10 @@ int main(int argc, char** argv) {
   main_window.SetSettingsWindow(&settings_window);
   melvoro::ui::TForm5 charts_window(engine.Charts());
   main_window.SetChartsWindow(&charts_window);
+  melvoro::ui::TformFeedback feedback_window(engine.Settings(), engine.HostsTable(), engine.Requests(),
+                                             engine.Log(), shell);
+  QObject::connect(&settings_window, &melvoro::ui::TformSettings::feedbackRequested, &feedback_window,
+                   &melvoro::ui::TformFeedback::ShowWithCaption);
 
   QObject::connect(&main_window, &melvoro::ui::TformMa::Closed, &app, &QApplication::quit,
                    Qt::QueuedConnection);
@@ -66,6 +71,7 @@ int main(int argc, char** argv) {
   main_window.activateWindow();
   const int code = QApplication::exec();
   // Hidden before they go, so every open window saves its placement.
+  feedback_window.hide();
   charts_window.hide();
   settings_window.hide();
   log_window.hide();

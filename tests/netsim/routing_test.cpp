@@ -42,6 +42,21 @@ TEST(NetsimRouting, TheSupportTextIsReachedByEveryFormOfAddress) {
   }
 }
 
+TEST(NetsimRouting, TheSupportHostTakesTheFeedbackPostAndServesItsPage) {
+  NetsimProcess netsim;
+  const int port = netsim.port();
+  const WireReply page = Get(port, "/melvoro/support/", netsim.Host("support"));
+  EXPECT_EQ(page.status, 200);
+  EXPECT_EQ(page.Header("Content-Type"), "text/html; charset=windows-1251");
+  const std::string body = "email=a&desc=b&log=%3Ctable%3E%3C%2Ftable%3E";
+  const WireReply sent =
+      Exchange(port, "POST /melvoro/feedback/send/index.php HTTP/1.0\r\nHost: " + netsim.Host("support") +
+                         "\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body);
+  EXPECT_EQ(sent.status, 200);
+  EXPECT_EQ(netsim.Requests().back().body, body);
+  EXPECT_EQ(Get(port, "/melvoro/feedback/send/index.php", netsim.Host("network")).status, 404);
+}
+
 TEST(NetsimRouting, AKnownHostServesOnlyItsOwnRoutes) {
   NetsimProcess netsim;
   const int port = netsim.port();

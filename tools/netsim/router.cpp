@@ -51,6 +51,8 @@ constexpr Route kLastFmRoutes[] = {
 
 constexpr Route kSupportRoutes[] = {
     {"GET", "/isword.txt", false, SupportCheckText},
+    {"POST", "/melvoro/feedback/send/index.php", false, FeedbackSend},
+    {"GET", "/melvoro/support/", false, SupportPage},
 };
 
 bool Takes(const Route& route, const Request& request) {

@@ -8,4 +8,11 @@ Response SupportCheckText(const RouteContext&) {
   return PlainText(std::string(W1251(u8"Соединение с сервером поддержки Melvoro установлено.\r\n")));
 }
 
+Response FeedbackSend(const RouteContext&) { return PlainText("OK"); }
+
+Response SupportPage(const RouteContext&) {
+  return TextResponse(kHtmlType, std::string(W1251(u8"<html><head><title>Поддержка Melvoro</title></head>"
+                                                   u8"<body><h1>Поддержка Melvoro</h1></body></html>")));
+}
+
 }  // namespace melvoro::netsim

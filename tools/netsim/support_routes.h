@@ -7,5 +7,9 @@ namespace melvoro::netsim {
 
 // "/isword.txt": a short text that proves the support server is reachable.
 Response SupportCheckText(const RouteContext& context);
+// POST "/melvoro/feedback/send/index.php": takes any report (the request log keeps it).
+Response FeedbackSend(const RouteContext& context);
+// "/melvoro/support/": the support page the feedback window links to.
+Response SupportPage(const RouteContext& context);
 
 }  // namespace melvoro::netsim
