@@ -1,10 +1,11 @@
-# melvoro_add_test(<name> [QT] SOURCES <files...> [LIBS <targets...>] [LABELS <labels...>])
+# melvoro_add_test(<name> [QT] [SERIAL] SOURCES <files...> [LIBS <targets...>] [LABELS <labels...>])
 # One GoogleTest executable per unit; each test case becomes its own CTest test. QT: the test
-# drives real widgets (links the ui layer and Qt Test, runs on the offscreen platform).
+# drives real widgets (links the ui layer and Qt Test, runs on the offscreen platform). SERIAL: the
+# tests run alone.
 include(GoogleTest)
 
 function(melvoro_add_test name)
-  cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "QT;SERIAL" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_link_libraries(${name} PRIVATE melvoro_test_support ${ARG_LIBS} GTest::gtest)
@@ -17,6 +18,9 @@ function(melvoro_add_test name)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
   set(props TIMEOUT 120 ENVIRONMENT "${env}")
+  if(ARG_SERIAL)
+    list(APPEND props RUN_SERIAL TRUE)
+  endif()
   if(ARG_LABELS)
     list(APPEND props LABELS "${ARG_LABELS}")
   endif()

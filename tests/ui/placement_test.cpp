@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <QWidget>
 #include <filesystem>
+#include <string>
 
 #include "placement_sandbox.h"
 #include "seam_wait.h"
@@ -96,7 +97,11 @@ class FramedScreen {
   FramedScreen() {
     server_.start(QStringLiteral("Xvfb"),
                   {"-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
-    if (!server_.waitForReadyRead(10000)) return;
+    // Generous: a loaded machine may take long to start the server and its keymap.
+    if (!server_.waitForReadyRead(30000)) {
+      failure_ = "Xvfb told no display";
+      return;
+    }
     display_ = ":" + QString::fromUtf8(server_.readLine()).trimmed();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display_);
@@ -112,8 +117,11 @@ class FramedScreen {
           probe.start(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"});
           return probe.waitForFinished(5000) && probe.readAll().contains("window id");
         },
-        10000);
-    if (!managing) display_.clear();
+        30000);
+    if (!managing) {
+      failure_ = "openbox did not start managing " + display_.toStdString();
+      display_.clear();
+    }
   }
   ~FramedScreen() {
     for (QProcess* process : {&manager_, &server_}) {
@@ -122,17 +130,19 @@ class FramedScreen {
     }
   }
   const QString& Display() const { return display_; }
+  const std::string& Failure() const { return failure_; }
 
  private:
   QProcess server_, manager_;
   QString display_;
+  std::string failure_;
 };
 
 TEST(Placement, TheMainWindowStaysPutOverStartsUnderAWindowManager) {
   for (const char* tool : {"Xvfb", "openbox", "xprop"})
     if (QStandardPaths::findExecutable(tool).isEmpty()) GTEST_SKIP() << "no " << tool;
   const FramedScreen screen;
-  ASSERT_FALSE(screen.Display().isEmpty());
+  ASSERT_FALSE(screen.Display().isEmpty()) << screen.Failure();
   const test::TempDir dir;
   const auto program = test::CopyProgram("melvoro", dir.path());
   // Hands out a session, then closes the program as the session's end would, once the manager
