@@ -219,6 +219,10 @@ TEST(GethttpWire, MemoryBodiesAndCookiesAreBounded) {
 }
 
 TEST(GethttpWire, RunningOutOfDescriptorsSaysSo) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+  // The sanitizers' runtime opens files of its own to check and report, and fails without them.
+  GTEST_SKIP() << "no descriptors left for the sanitizer runtime";
+#endif
   RawHttpServer server(kOk);
   RequestHarness h;
   auto w = h.NewWorker(server.Url("/"));
