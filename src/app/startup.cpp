@@ -28,7 +28,7 @@ Configuration LoadConfiguration(const std::filesystem::path& app_folder, Message
   RaiseDescriptorLimit();
   Configuration config;
   TArray& settings = config.Settings;
-  const IniFile ini(app_folder / "config.ini");
+  const IniFile ini(ConfigFilePath(app_folder));
 
   // A config.ini that cannot be read leaves the text empty, as the profile functions did.
   IniText text;

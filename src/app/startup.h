@@ -31,8 +31,8 @@ struct StartupSeams {
 // The real ones: RunAuthUtility and the XDG desktop folder.
 StartupSeams SystemStartupSeams();
 
-// Raises the descriptor limit, reads <app_folder>/config.ini and runs the authorization utility. A config.ini
-// that exists but cannot be read costs one message box; start-up goes on with what it has.
+// Raises the descriptor limit, reads config.ini (ConfigFilePath) and runs the authorization utility. A
+// config.ini that exists but cannot be read costs one message box; start-up goes on with what it has.
 Configuration LoadConfiguration(const std::filesystem::path& app_folder, MessageBoxes& boxes,
                                 const StartupSeams& seams = SystemStartupSeams());
 

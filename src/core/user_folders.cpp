@@ -51,15 +51,15 @@ std::optional<std::filesystem::path> ParseUserDir(std::string_view value, const 
   return std::nullopt;
 }
 
+std::filesystem::path ConfigFolderOf(const std::filesystem::path& home) {
+  if (auto xdg = AbsoluteEnvPath("XDG_CONFIG_HOME")) return *xdg;
+  if (!home.empty()) return home / ".config";
+  return {};
+}
+
 std::optional<std::filesystem::path> ConfiguredDesktop(const std::filesystem::path& home) {
-  std::filesystem::path config;
-  if (auto xdg = AbsoluteEnvPath("XDG_CONFIG_HOME")) {
-    config = *xdg;
-  } else if (!home.empty()) {
-    config = home / ".config";
-  } else {
-    return std::nullopt;
-  }
+  const std::filesystem::path config = ConfigFolderOf(home);
+  if (config.empty()) return std::nullopt;
   std::ifstream in(config / "user-dirs.dirs");
   std::string line;
   std::optional<std::filesystem::path> found;
@@ -115,6 +115,17 @@ std::filesystem::path UserDataFolder() {
   const std::filesystem::path home = HomeFolder();
   if (home.empty()) return {};
   return home / ".local" / "share";
+}
+
+std::filesystem::path UserConfigFolder() { return ConfigFolderOf(HomeFolder()); }
+
+std::filesystem::path ConfigFilePath(const std::filesystem::path& app_folder) {
+  // Writability is the user's, as a save would meet it: a folder only root may write is an
+  // installed program's.
+  if (!app_folder.empty() && access(app_folder.c_str(), W_OK) == 0) return app_folder / "config.ini";
+  const std::filesystem::path config = UserConfigFolder();
+  if (config.empty()) return app_folder / "config.ini";
+  return config / "melvoro" / "config.ini";
 }
 
 }  // namespace melvoro

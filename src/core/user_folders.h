@@ -19,4 +19,12 @@ std::filesystem::path DesktopFolder();
 // $XDG_DATA_HOME, else ~/.local/share. Not created here.
 std::filesystem::path UserDataFolder();
 
+// $XDG_CONFIG_HOME, else ~/.config; empty when neither says. Not created here.
+std::filesystem::path UserConfigFolder();
+
+// Where config.ini lives: beside the program while the user may write into its folder (a build
+// tree, a copy in the user's own folder), else, for an installed program, in
+// <UserConfigFolder>/melvoro/. Nothing is created here.
+std::filesystem::path ConfigFilePath(const std::filesystem::path& app_folder);
+
 }  // namespace melvoro

@@ -185,7 +185,7 @@ void TformSettings::OnOkClicked() {
                                         .Email = FromQString(email_field_->text()),
                                         .ThreadsCount = FromQString(threads_field_->text())});
   try {
-    SaveSettings(settings_, IniFile(app_folder_ / "config.ini"));
+    SaveSettings(settings_, IniFile(ConfigFilePath(app_folder_)));
   } catch (const std::exception&) {
     ShowError(requests_.boxes, std::string(texts::kSaveConfigError));
   }

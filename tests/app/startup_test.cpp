@@ -8,6 +8,7 @@
 
 #include "core/cp1251.h"
 #include "core/hosts_config.h"
+#include "core/ini_file.h"
 #include "core/message_box.h"
 #include "core/os_path.h"
 #include "core/texts.h"
@@ -237,6 +238,23 @@ TEST(UserDataFolder, XdgDataHomeWhenAbsoluteElseLocalShare) {
   EXPECT_EQ(UserDataFolder(), "/data/x");
   env.Set("XDG_DATA_HOME", "relative/ignored");
   EXPECT_EQ(UserDataFolder(), "/home/someone/.local/share");
+}
+
+// An installed program's folder is not the user's to write; its settings live with the user's.
+TEST(ConfigFilePath, BesideAWritableProgramElseInTheUsersConfigFolder) {
+  TempDir program, config;
+  ScopedEnv env;
+  env.Set("XDG_CONFIG_HOME", config.path().string());
+  EXPECT_EQ(ConfigFilePath(program.path()), program.path() / "config.ini");
+
+  const std::filesystem::path installed = program.path() / "not-there";
+  const std::filesystem::path file = config.path() / "melvoro" / "config.ini";
+  ASSERT_EQ(ConfigFilePath(installed), file);
+  IniFile(file).Write("Melvoro", "ThreadsCount", "7");  // the first save makes the folder
+  RecordingBoxes boxes;
+  StartupSeams seams;
+  seams.RunAuth = [](const std::filesystem::path&) { return std::string("remixsid=1"); };
+  EXPECT_EQ(LoadConfiguration(installed, boxes, seams).Settings.Get("ThreadsCount"), "7");
 }
 
 }  // namespace

@@ -164,7 +164,7 @@ int Run(const Options& options) {
   }
   Hosts hosts;
   try {
-    hosts = LoadHosts(IniFile(ExecutableFolder() / "config.ini"));
+    hosts = LoadHosts(IniFile(ConfigFilePath(ExecutableFolder())));
   } catch (const IniError& e) {
     Say(nullptr, Utf8(texts::kAuthCannotRead) + e.what());
     return kExitFailed;
