@@ -247,6 +247,7 @@ namespace melvoro::texts {
 inline constexpr auto kAutoUpdateCaption = W1251(u8"Обновление Melvoro");
 inline constexpr auto kAutoUpdateLoading = W1251(u8"Загружается файл программы");
 inline constexpr auto kAutoUpdateCancel = W1251(u8"Отмена");
+inline constexpr auto kAutoUpdateNoRestart = W1251(u8"Не удалось запустить программу заново: ");
 // The script's console: its title (Windows-1251 on the line) and what it says (code page 866).
 inline constexpr auto kUpdateScriptTitle = W1251(u8"Melvoro обновления");
 inline constexpr auto kUpdateScriptWait = W1251(u8"Идет обновление Melvoro. Пожалуйста подождите");
