@@ -32,8 +32,8 @@ constexpr int kButtonTop = 108;
 
 }  // namespace
 
-TformAutoUpdate::TformAutoUpdate(Shell& shell, DownloadQueue& queue, MessageBoxes& boxes, std::string running_exe,
-                                 std::function<void()> end_program, QWidget* parent)
+TformAutoUpdate::TformAutoUpdate(Shell& shell, DownloadQueue& queue, MessageBoxes& boxes,
+                                 std::string running_exe, std::function<void()> end_program, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
       shell_(shell),
       queue_(queue),
@@ -114,8 +114,8 @@ void TformAutoUpdate::OnTimerTick() {
 
 void TformAutoUpdate::OnCancelClicked() {
   if (!shell_.Open(running_exe_)) {
-    boxes_.Show(std::string(texts::kRequestErrorCaption), std::string(texts::kAutoUpdateNoRestart) + running_exe_,
-                MessageIcon::Error);
+    boxes_.Show(std::string(texts::kRequestErrorCaption),
+                std::string(texts::kAutoUpdateNoRestart) + running_exe_, MessageIcon::Error);
     return;
   }
   end_program_();

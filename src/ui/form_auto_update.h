@@ -37,7 +37,7 @@ class TformAutoUpdate final : public QWidget {
                   std::function<void()> end_program, QWidget* parent = nullptr);
 
   // Set by whatever feeds the window.
-  std::string NewExePath;      // the downloaded executable (Windows-1251)
+  std::string NewExePath;       // the downloaded executable (Windows-1251)
   std::int32_t UpdateSlot = 0;  // the album-track entry its download occupies
 
   // The feeder's side of the progress item: the percentage text ("57 %") and the icon index

@@ -50,13 +50,16 @@ UpdateCheckResult Failed(std::string_view why) {
 
 }  // namespace
 
-std::string VersionFileUrl(const Hosts& hosts) { return "http://" + hosts.Support + "/melvoro/update/version.txt"; }
+std::string VersionFileUrl(const Hosts& hosts) {
+  return "http://" + hosts.Support + "/melvoro/update/version.txt";
+}
 
 bool IsVersion(std::string_view text) {
   const auto parts = Split(text, '.');
   if (parts.size() > kMaxComponents) return false;
   for (const std::string_view part : parts)
-    if (part.empty() || part.size() > kMaxDigits || part.find_first_not_of("0123456789") != std::string_view::npos)
+    if (part.empty() || part.size() > kMaxDigits ||
+        part.find_first_not_of("0123456789") != std::string_view::npos)
       return false;
   return true;
 }

@@ -12,7 +12,8 @@ TEST(CliUpdateScript, WritesTheScriptForItsOwnPathAndPrintsWhere) {
   const TempDir app, tmp;
   const auto cli = CopyProgram("melvoro-cli", app.path());
   const auto new_exe = app.Write("melvoro-new", "new");
-  ProgramRun run{.args = {"update-script", new_exe.string()}, .input = {}, .env = {{"TMPDIR", tmp.path().string()}}};
+  ProgramRun run{
+      .args = {"update-script", new_exe.string()}, .input = {}, .env = {{"TMPDIR", tmp.path().string()}}};
   const ProgramOutput result = RunProgram(cli, run);
   ASSERT_EQ(result.exit_code, 0) << result.err;
   ASSERT_TRUE(result.out.ends_with(".~tp.bat\n")) << result.out;

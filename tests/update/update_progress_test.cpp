@@ -56,7 +56,8 @@ TEST(UpdateProgress, CompletionEndsOnlyOnceTheScriptRuns) {
 
   Recorder unopened{.calls = {}, .write_fails = false, .open_fails = true};
   EXPECT_FALSE(CompleteUpdate(unopened.Steps(), 3));
-  EXPECT_EQ(unopened.calls, (std::vector<std::string>{"write", "open /tmp/~a.~tp.bat", "give back 3", "error"}));
+  EXPECT_EQ(unopened.calls,
+            (std::vector<std::string>{"write", "open /tmp/~a.~tp.bat", "give back 3", "error"}));
 }
 
 }  // namespace

@@ -46,8 +46,8 @@ TEST_F(UpdateHelper, SaysWhetherANewerVersionIsOutOrTheCheckFailed) {
     const auto result = Run(netsim.HostsTable().Support);
     ASSERT_EQ(result.exit_code, 0) << result.err;
     EXPECT_EQ(result.out, "Вышла новая версия Melvoro: 2.1.0. У вас версия " MELVORO_VERSION
-                          ". Скачать её можно здесь: http://" + netsim.HostsTable().Support +
-                              "/melvoro/download/\n");
+                          ". Скачать её можно здесь: http://" +
+                              netsim.HostsTable().Support + "/melvoro/download/\n");
     EXPECT_EQ(netsim.Requests().back().request_line, "GET /melvoro/update/version.txt HTTP/1.0");
   }
   {
@@ -59,7 +59,9 @@ TEST_F(UpdateHelper, SaysWhetherANewerVersionIsOutOrTheCheckFailed) {
   const auto down = Run("127.0.0.1:1");
   EXPECT_EQ(down.exit_code, 1);
   EXPECT_EQ(down.out, "");
-  EXPECT_EQ(down.err, "Не удалось проверить обновления: Не могу открыть соединение. Проверьте подключение к интернету.\n");
+  EXPECT_EQ(
+      down.err,
+      "Не удалось проверить обновления: Не могу открыть соединение. Проверьте подключение к интернету.\n");
 }
 
 }  // namespace

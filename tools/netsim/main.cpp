@@ -36,7 +36,8 @@ struct Options {
 
 int Usage() {
   std::fputs(
-      "usage: netsim --listen 127.0.0.1:PORT [--log FILE] [--pace-kbps N] [--latency-ms N] [--latest-version V]\n",
+      "usage: netsim --listen 127.0.0.1:PORT [--log FILE] [--pace-kbps N] [--latency-ms N] [--latest-version "
+      "V]\n",
       stderr);
   return kUsageExit;
 }

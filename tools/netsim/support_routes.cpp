@@ -16,8 +16,8 @@ Response SupportPage(const RouteContext&) {
 }
 
 Response VersionFile(const RouteContext& context) {
-  return PlainText(std::string(context.latest_version) + "\nhttp://" + HostNameFor(Role::kSupport, context.host) +
-                   "/melvoro/download/\n");
+  return PlainText(std::string(context.latest_version) + "\nhttp://" +
+                   HostNameFor(Role::kSupport, context.host) + "/melvoro/download/\n");
 }
 
 }  // namespace melvoro::netsim
