@@ -19,6 +19,7 @@ const std::vector<Command>& Commands() {
       {"groups", "", CommandGroups},
       {"audio", "own | friend ID NAME | group ID NAME", CommandAudio},
       {"feedback", "--email E --desc D [--no-log]", CommandFeedback},
+      {"update-script", "NEW_EXE", CommandUpdateScript},
   };
   return commands;
 }

@@ -22,6 +22,7 @@ int CommandFriends(const Args& args);
 int CommandGroups(const Args& args);
 int CommandAudio(const Args& args);
 int CommandFeedback(const Args& args);
+int CommandUpdateScript(const Args& args);
 
 struct Command {
   const char* name;

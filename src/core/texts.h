@@ -241,3 +241,26 @@ inline constexpr auto kFeedbackSent =
     W1251(u8"Сообщение успешно отправлено! Ожидайте ответа в течении суток.");
 inline constexpr auto kFeedbackSentCaption = W1251(u8"Успех");
 }  // namespace melvoro::texts
+
+// Update window, its swap script, and the update helper
+namespace melvoro::texts {
+inline constexpr auto kAutoUpdateCaption = W1251(u8"Обновление Melvoro");
+inline constexpr auto kAutoUpdateLoading = W1251(u8"Загружается файл программы");
+inline constexpr auto kAutoUpdateCancel = W1251(u8"Отмена");
+inline constexpr auto kAutoUpdateNoRestart = W1251(u8"Не удалось запустить программу заново: ");
+// The script's console: its title (Windows-1251 on the line) and what it says (code page 866).
+inline constexpr auto kUpdateScriptTitle = W1251(u8"Melvoro обновления");
+inline constexpr auto kUpdateScriptWait = W1251(u8"Идет обновление Melvoro. Пожалуйста подождите");
+inline constexpr auto kUpdateScriptDone = W1251(u8"Обновление завершено");
+inline constexpr auto kUpdateScriptClose = W1251(u8"Это окно можно закрыть");
+inline constexpr auto kUpdateScriptNotWritten = W1251(u8"Не удалось записать сценарий обновления: ");
+inline constexpr auto kUpdateScriptNotStarted = W1251(u8"Не удалось запустить сценарий обновления ");
+inline constexpr auto kUpdateCheckCaption = W1251(u8"Проверка обновлений Melvoro");
+inline constexpr auto kUpdateNewest = W1251(u8"У вас самая новая версия Melvoro: ");
+inline constexpr auto kUpdateAvailable = W1251(u8"Вышла новая версия Melvoro: ");
+inline constexpr auto kUpdateYours = W1251(u8". У вас версия ");
+inline constexpr auto kUpdateGetItAt = W1251(u8". Скачать её можно здесь: ");
+inline constexpr auto kUpdateCheckFailed = W1251(u8"Не удалось проверить обновления: ");
+inline constexpr auto kUpdateBadVersionFile = W1251(u8"сервер прислал непонятный файл версии.");
+inline constexpr auto kUpdateCannotRead = W1251(u8"Не могу прочитать ");
+}  // namespace melvoro::texts

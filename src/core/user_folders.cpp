@@ -76,12 +76,14 @@ std::optional<std::filesystem::path> ConfiguredDesktop(const std::filesystem::pa
 
 }  // namespace
 
-std::filesystem::path ExecutableFolder() {
+std::filesystem::path ExecutablePath() {
   std::error_code error;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
   if (error) return {};
-  return exe.parent_path();
+  return exe;
 }
+
+std::filesystem::path ExecutableFolder() { return ExecutablePath().parent_path(); }
 
 std::filesystem::path HomeFolder() {
   if (const char* home = std::getenv("HOME"); home && home[0] != '\0') return home;

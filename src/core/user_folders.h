@@ -5,7 +5,8 @@
 
 namespace melvoro {
 
-// The folder of the running executable (from /proc/self/exe).
+// The running executable and its folder (from /proc/self/exe); empty when unknown.
+std::filesystem::path ExecutablePath();
 std::filesystem::path ExecutableFolder();
 
 // The user's home: $HOME, else the password database; empty when neither says.

@@ -6,9 +6,11 @@
 
 #include "app/engine.h"
 #include "app/startup.h"
+#include "core/os_path.h"
 #include "core/texts.h"
 #include "core/user_folders.h"
 #include "session/cookie_folder.h"
+#include "ui/form_auto_update.h"
 #include "ui/form_charts.h"
 #include "ui/form_feedback.h"
 #include "ui/form_log.h"
@@ -62,6 +64,10 @@ int main(int argc, char** argv) {
                                              engine.Log(), shell);
   QObject::connect(&settings_window, &melvoro::ui::TformSettings::feedbackRequested, &feedback_window,
                    &melvoro::ui::TformFeedback::ShowWithCaption);
+  // Nothing opens it: no part of the program downloads a new executable yet.
+  melvoro::ui::TformAutoUpdate update_window(shell, engine.Queue(), boxes,
+                                             melvoro::FromOsPath(melvoro::ExecutablePath()),
+                                             [&main_window] { main_window.close(); });
 
   QObject::connect(&main_window, &melvoro::ui::TformMa::Closed, &app, &QApplication::quit,
                    Qt::QueuedConnection);

@@ -68,7 +68,7 @@ Answer Respond(const Request& request, Site& site) {
   // A request that named no host reached this server by its address.
   const HostInfo host = RecognizeHost(request.host.empty() ? site.own_address : request.host);
   std::optional<Response> response = FaultAnswer(fault, request, site.own_address);
-  if (!response) response = Dispatch({request, host, site.faults});
+  if (!response) response = Dispatch({request, host, site.faults, site.latest_version});
   if (!response) response = ErrorPage(404, "No route for " + request.path);
 
   Answer answer{std::move(*response), {}};

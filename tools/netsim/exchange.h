@@ -23,6 +23,7 @@ struct Site {
   ArmedFaults faults;
   std::string own_address;  // "127.0.0.1:PORT", for a request that names no host
   Pacing pacing;
+  std::string latest_version = "2.1.0";  // offered by the support server's version file
 };
 
 struct Answer {

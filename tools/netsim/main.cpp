@@ -1,6 +1,7 @@
-// netsim --listen 127.0.0.1:PORT [--log FILE] [--pace-kbps N] [--latency-ms N]
+// netsim --listen 127.0.0.1:PORT [--log FILE] [--pace-kbps N] [--latency-ms N] [--latest-version V]
 // A loopback HTTP server that answers as every host the program talks to; paced, it sends
 // each song at N KiB per second and waits N ms before every answer, as a real network would.
+// The support server offers version V (default 2.1.0) in its version file.
 #include <pthread.h>
 #include <signal.h>
 
@@ -30,10 +31,14 @@ struct Options {
   std::string log_path;
   std::optional<std::uint64_t> pace_kib;
   std::optional<std::uint64_t> latency_ms;
+  std::optional<std::string> latest_version;
 };
 
 int Usage() {
-  std::fputs("usage: netsim --listen 127.0.0.1:PORT [--log FILE] [--pace-kbps N] [--latency-ms N]\n", stderr);
+  std::fputs(
+      "usage: netsim --listen 127.0.0.1:PORT [--log FILE] [--pace-kbps N] [--latency-ms N] [--latest-version "
+      "V]\n",
+      stderr);
   return kUsageExit;
 }
 
@@ -75,6 +80,10 @@ std::optional<Options> ParseArguments(int argc, char** argv) {
     } else if (arg == "--latency-ms" && !options.latency_ms) {
       options.latency_ms = Number(argv[++i], 0, kMaxLatencyMs);
       if (!options.latency_ms) return std::nullopt;
+    } else if (arg == "--latest-version" && !options.latest_version) {
+      // Any text but a line end: a test may offer a malformed version on purpose.
+      options.latest_version = argv[++i];
+      if (options.latest_version->find_first_of("\r\n") != std::string::npos) return std::nullopt;
     } else {
       return std::nullopt;
     }
@@ -102,6 +111,7 @@ int main(int argc, char** argv) {
   melvoro::netsim::Site site;
   site.pacing.song_rate = options->pace_kib.value_or(0) * 1024;
   site.pacing.latency = std::chrono::milliseconds(options->latency_ms.value_or(0));
+  if (options->latest_version) site.latest_version = *options->latest_version;
   std::unique_ptr<RequestLog> log;
   melvoro::netsim::Server server(site);
   int port = 0;

@@ -15,6 +15,7 @@ struct RouteContext {
   const Request& request;
   const HostInfo& host;
   ArmedFaults& faults;
+  std::string_view latest_version;  // what the support server's version file offers
 };
 
 using Handler = Response (*)(const RouteContext&);

@@ -53,6 +53,7 @@ constexpr Route kSupportRoutes[] = {
     {"GET", "/isword.txt", false, SupportCheckText},
     {"POST", "/melvoro/feedback/send/index.php", false, FeedbackSend},
     {"GET", "/melvoro/support/", false, SupportPage},
+    {"GET", "/melvoro/update/version.txt", false, VersionFile},
 };
 
 bool Takes(const Route& route, const Request& request) {

@@ -15,4 +15,9 @@ Response SupportPage(const RouteContext&) {
                                                    u8"<body><h1>Поддержка Melvoro</h1></body></html>")));
 }
 
+Response VersionFile(const RouteContext& context) {
+  return PlainText(std::string(context.latest_version) + "\nhttp://" +
+                   HostNameFor(Role::kSupport, context.host) + "/melvoro/download/\n");
+}
+
 }  // namespace melvoro::netsim

@@ -11,5 +11,8 @@ Response SupportCheckText(const RouteContext& context);
 Response FeedbackSend(const RouteContext& context);
 // "/melvoro/support/": the support page the feedback window links to.
 Response SupportPage(const RouteContext& context);
+// "/melvoro/update/version.txt": the newest version and where to get it, as the update check
+// reads them.
+Response VersionFile(const RouteContext& context);
 
 }  // namespace melvoro::netsim

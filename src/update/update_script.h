@@ -1,0 +1,22 @@
+// The batch script that swaps a downloaded executable over the running one: it waits for the
+// program to end, copies the new file over the old, says so and starts the program again.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace melvoro {
+
+// The script's bytes, CR LF after every line. Paths are Windows-1251, as every path of the
+// engine; the lines the console echoes are in code page 866, which it shows them in.
+std::string UpdateScript(std::string_view new_exe_path, std::string_view running_exe_path);
+
+// Writes the script into a new file, TempName() + ".bat", and returns its path (Windows-1251).
+// Throws FileError when no such file can be made or written.
+std::string WriteUpdateScript(std::string_view new_exe_path, std::string_view running_exe_path);
+
+// Windows-1251 text in code page 866: ASCII and the Cyrillic letters (with Ё and ё) carry over,
+// any other byte becomes "?".
+std::string Cp1251ToCp866(std::string_view text);
+
+}  // namespace melvoro
