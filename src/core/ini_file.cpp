@@ -188,9 +188,6 @@ IniText IniFile::Load() const {
 
 void IniFile::Save(const IniText& text) const {
   try {
-    // An installed program's settings live in a folder the first save makes.
-    std::error_code ignored;
-    if (path_.has_parent_path()) std::filesystem::create_directories(path_.parent_path(), ignored);
     ReplaceFileAtomically(path_, text.Bytes());
   } catch (const FileError& e) {
     throw IniError(e.what());

@@ -78,6 +78,10 @@ void StoreFields(TArray& settings, const SettingsFields& fields) {
 }
 
 void SaveSettings(const TArray& settings, const IniFile& config) {
+  // An installed program's settings folder under the user's config folder is made by its first
+  // save; a folder that cannot be made fails the save below.
+  std::error_code ignored;
+  std::filesystem::create_directories(config.Path().parent_path(), ignored);
   IniText text = config.Load();
   for (int i = 0; i < settings.Count(); ++i) {
     const std::string& key = settings.KeyAt(i);

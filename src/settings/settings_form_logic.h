@@ -52,8 +52,8 @@ SettingsFields FieldsFromTable(const TArray& settings);
 void StoreFields(TArray& settings, const SettingsFields& fields);
 
 // Writes every entry of the table into section "Melvoro", in table order, in one replacement
-// of the file, so a failure leaves the file as it was. The session cookie is never written:
-// no key that reads as "cookie" in any letter case. Throws IniError or FileError.
+// of the file, so a failure leaves the file as it was; a missing folder is made first. The session cookie is
+// never written: no key that reads as "cookie" in any letter case. Throws IniError or FileError.
 void SaveSettings(const TArray& settings, const IniFile& config);
 
 // "http://" + the support host + "/isword.txt".

@@ -1,6 +1,7 @@
 // melvoro: the desktop program. Windows are created once, in order, the main window first;
 // closing the main window ends the program.
 #include <QApplication>
+#include <QIcon>
 #include <QStandardPaths>
 #include <csignal>
 
@@ -38,6 +39,11 @@ int main(int argc, char** argv) {
   // The program's title, as the desktop lists it; window captions stay as each window sets them
   // (a display name would be appended to every one of them).
   QApplication::setApplicationName(melvoro::ui::ToQString(melvoro::texts::kAppTitle));
+  // The menu entry's icon when installed, else the copy built in; the desktop file name lets a
+  // Wayland compositor match the windows to the menu entry.
+  QApplication::setWindowIcon(
+      QIcon::fromTheme(QStringLiteral("melvoro"), QIcon(QStringLiteral(":/melvoro.png"))));
+  QGuiApplication::setDesktopFileName(QStringLiteral("melvoro"));
   // The main window ends the program, not the last window to close.
   QApplication::setQuitOnLastWindowClosed(false);
 

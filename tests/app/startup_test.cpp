@@ -13,6 +13,7 @@
 #include "core/os_path.h"
 #include "core/texts.h"
 #include "core/user_folders.h"
+#include "settings/settings_form_logic.h"
 #include "support/recording_boxes.h"
 #include "support/temp_dir.h"
 
@@ -250,7 +251,9 @@ TEST(ConfigFilePath, BesideAWritableProgramElseInTheUsersConfigFolder) {
   const std::filesystem::path installed = program.path() / "not-there";
   const std::filesystem::path file = config.path() / "melvoro" / "config.ini";
   ASSERT_EQ(ConfigFilePath(installed), file);
-  IniFile(file).Write("Melvoro", "ThreadsCount", "7");  // the first save makes the folder
+  TArray saved;
+  saved.Set("ThreadsCount", "7");
+  SaveSettings(saved, IniFile(file));  // makes the folder
   RecordingBoxes boxes;
   StartupSeams seams;
   seams.RunAuth = [](const std::filesystem::path&) { return std::string("remixsid=1"); };

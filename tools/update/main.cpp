@@ -36,7 +36,7 @@ bool DisplayPresent() {
 melvoro::UpdateCheckResult Check() {
   melvoro::Hosts hosts;
   try {
-    hosts = melvoro::LoadHosts(melvoro::IniFile(melvoro::ExecutableFolder() / "config.ini"));
+    hosts = melvoro::LoadHosts(melvoro::IniFile(melvoro::ConfigFilePath(melvoro::ExecutableFolder())));
   } catch (const melvoro::IniError& e) {
     melvoro::UpdateCheckResult failed;
     failed.Message = std::string(melvoro::texts::kUpdateCheckFailed) +
