@@ -26,3 +26,14 @@ function(melvoro_add_test name)
   endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES ${props})
 endfunction()
+
+# melvoro_add_screenshot(<name> SOURCES <files...> [LIBS <targets...>])
+# Not a test: a program that stages one scene and saves the documentation's picture of it
+# (run under Xvfb with the output folder as its argument).
+function(melvoro_add_screenshot name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_link_libraries(${name} PRIVATE melvoro_screenshot_support ${ARG_LIBS})
+  add_dependencies(${name} netsim)
+endfunction()

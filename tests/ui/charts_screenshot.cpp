@@ -7,31 +7,19 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
-#include <cstdio>
 
-#include "app/engine.h"
 #include "seam_wait.h"
-#include "support/netsim_process.h"
+#include "support/screenshot.h"
 #include "ui/form_charts.h"
-#include "ui/qt_message_boxes.h"
-#include "ui/qt_ui_thread.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: charts_screenshot OUTPUT_FOLDER\n");
-    return 2;
-  }
-  melvoro::test::NetsimProcess netsim;
-  melvoro::ui::QtUiThread ui;
-  melvoro::ui::QtMessageBoxes boxes;
-  melvoro::Configuration config;
-  config.Hosts = netsim.HostsTable();
-  melvoro::Engine engine(std::move(config), ui, boxes);
+  const QString out = melvoro::test::ScreenshotFolder(argc, argv);
+  if (out.isEmpty()) return 2;
+  melvoro::test::ScreenshotEngine scene;
+  melvoro::Engine& engine = scene.engine();
   melvoro::ui::TForm5 window(engine.Charts());
   window.show();
-  if (!QTest::qWaitForWindowExposed(&window)) return 1;
 
   QComboBox* stations = window.SpbStationBox();
   stations->setCurrentIndex(1);
@@ -45,9 +33,5 @@ int main(int argc, char** argv) {
   window.MemoBox()->setPlainText(
       QString::fromUtf8("Северный Ветер - Снег над Невой\nGlass Otters - Tidewater"));
   window.ArtistBox()->setText(QStringLiteral("Glass Otters"));
-  melvoro::test::WaitUntil([] { return false; }, 300);  // let the screen settle
-  const QString path = QString::fromLocal8Bit(argv[1]) + "/charts.png";
-  if (window.grab().save(path)) return 0;
-  std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-  return 1;
+  return melvoro::test::SaveScreenshot(window, out, "charts.png") ? 0 : 1;
 }

@@ -4,61 +4,24 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTest>
-#include <cstdio>
-#include <fstream>
 
-#include "core/shell.h"
 #include "downloads/download_list.h"
 #include "seam_wait.h"
-#include "support/netsim_process.h"
-#include "support/temp_dir.h"
+#include "support/screenshot.h"
 #include "ui/download_list_model.h"
 #include "ui/form_ma.h"
-#include "ui/qt_message_boxes.h"
-#include "ui/qt_ui_thread.h"
 #include "ui/results_frame.h"
 #include "ui/singles_page.h"
 
-namespace {
-
-class NoShell final : public melvoro::Shell {
- public:
-  bool Open(const std::string&) override { return true; }
-  bool ShowInFolder(const std::string&) override { return true; }
-};
-
-bool Save(QWidget& window, const QString& path) {
-  melvoro::test::WaitUntil([] { return false; }, 300);  // let the screen settle
-  if (window.grab().save(path)) return true;
-  std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-  return false;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: main_screenshots OUTPUT_FOLDER\n");
-    return 2;
-  }
-  const QString out = QString::fromLocal8Bit(argv[1]);
-  melvoro::test::NetsimProcess netsim;
-  melvoro::test::TempDir dir;
-  const melvoro::Hosts hosts = netsim.HostsTable();
-  std::ofstream(dir / "config.ini") << "[Hosts]\nNetwork=" << hosts.Network << "\nStorage=" << hosts.Storage
-                                    << "\n\n[Melvoro]\nUploadDir=" << dir.path().string() << "/\n";
-  melvoro::ui::QtUiThread ui;
-  melvoro::ui::QtMessageBoxes boxes;
-  NoShell shell;
-  melvoro::StartupSeams startup;
-  startup.RunAuth = [](const std::filesystem::path&) { return std::string("remixsid=screenshot"); };
-  startup.DesktopFolder = [&dir] { return dir.path(); };
-  melvoro::Engine engine(melvoro::LoadConfiguration(dir.path(), boxes, startup), ui, boxes);
-  melvoro::ui::TformMa window(engine, {boxes, shell, dir / "cookies"});
+  const QString out = melvoro::test::ScreenshotFolder(argc, argv);
+  if (out.isEmpty()) return 2;
+  melvoro::test::ScreenshotEngine scene;
+  melvoro::Engine& engine = scene.engine();
+  melvoro::ui::TformMa window(engine, scene.MainSeams());
   window.show();
-  if (!QTest::qWaitForWindowExposed(&window) || !Save(window, out + "/main-intro.png")) return 1;
+  if (!melvoro::test::SaveScreenshot(window, out, "main-intro.png")) return 1;
 
   window.Singles()->SearchBox()->setText(QString::fromUtf8("Северный Ветер"));
   window.OnSearchClicked();
@@ -76,5 +39,5 @@ int main(int argc, char** argv) {
   });
   melvoro::test::WaitUntil([] { return false; }, 2500);
   window.ListModel()->Flush();
-  return Save(window, out + "/main.png") ? 0 : 1;
+  return melvoro::test::SaveScreenshot(window, out, "main.png") ? 0 : 1;
 }
