@@ -16,12 +16,12 @@
 #include "core/hosts.h"
 #include "core/program_log.h"
 #include "core/settings_table.h"
-#include "core/shell.h"
 #include "core/texts.h"
 #include "feedback/feedback_post.h"
 #include "seam_wait.h"
 #include "support/netsim_process.h"
 #include "support/recording_boxes.h"
+#include "support/recording_shell.h"
 #include "ui/form_feedback.h"
 #include "ui/form_settings.h"
 #include "ui/help_hint.h"
@@ -31,17 +31,8 @@
 namespace melvoro {
 namespace {
 
+using test::RecordingShell;
 using test::WaitUntil;
-
-class RecordingShell final : public Shell {
- public:
-  bool Open(const std::string& target) override {
-    opened.push_back(target);
-    return true;
-  }
-  bool ShowInFolder(const std::string&) override { return true; }
-  std::vector<std::string> opened;
-};
 
 struct FeedbackFixture {
   explicit FeedbackFixture(Hosts hosts_table) : hosts(std::move(hosts_table)) {

@@ -15,6 +15,7 @@
 #include "core/shell.h"
 #include "placement_sandbox.h"
 #include "support/netsim_process.h"
+#include "support/recording_shell.h"
 #include "support/temp_dir.h"
 #include "ui/form_ma.h"
 #include "ui/qt_ui_thread.h"
@@ -29,18 +30,7 @@ class MainWindowBoxes final : public MessageBoxes {
   std::vector<std::string> shown;
 };
 
-class MainWindowShell final : public Shell {
- public:
-  bool Open(const std::string& target) override {
-    opened.push_back(target);
-    return true;
-  }
-  bool ShowInFolder(const std::string& file_path) override {
-    shown_in_folder.push_back(file_path);
-    return true;
-  }
-  std::vector<std::string> opened, shown_in_folder;
-};
+using MainWindowShell = test::RecordingShell;
 
 class MainWindowTest : public ::testing::Test {
  protected:

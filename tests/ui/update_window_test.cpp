@@ -8,10 +8,10 @@
 #include <cstdlib>
 
 #include "app/engine.h"
-#include "core/shell.h"
 #include "downloads/download_queue.h"
 #include "seam_wait.h"
 #include "support/recording_boxes.h"
+#include "support/recording_shell.h"
 #include "support/temp_dir.h"
 #include "ui/form_auto_update.h"
 #include "ui/qt_ui_thread.h"
@@ -20,17 +20,8 @@
 namespace melvoro {
 namespace {
 
+using test::RecordingShell;
 using test::WaitUntil;
-
-class RecordingShell final : public Shell {
- public:
-  bool Open(const std::string& target) override {
-    opened.push_back(target);
-    return true;
-  }
-  bool ShowInFolder(const std::string&) override { return true; }
-  std::vector<std::string> opened;
-};
 
 Configuration Configure(const test::TempDir& dir) {
   Configuration config;

@@ -1,0 +1,24 @@
+// A shell that opens nothing and remembers what it was asked to open or show.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/shell.h"
+
+namespace melvoro::test {
+
+class RecordingShell final : public Shell {
+ public:
+  bool Open(const std::string& target) override {
+    opened.push_back(target);
+    return true;
+  }
+  bool ShowInFolder(const std::string& file_path) override {
+    shown_in_folder.push_back(file_path);
+    return true;
+  }
+  std::vector<std::string> opened, shown_in_folder;
+};
+
+}  // namespace melvoro::test
