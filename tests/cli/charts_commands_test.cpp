@@ -1,41 +1,10 @@
 // melvoro-cli stations and charts against netsim: UTF-8 out, one entry a line.
-#include <gtest/gtest.h>
-
-#include <sstream>
-
-#include "support/netsim_process.h"
-#include "support/program_run.h"
-#include "support/temp_dir.h"
+#include "cli_fixture.h"
 
 namespace melvoro::test {
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
-class CliCharts : public ::testing::Test {
- protected:
-  CliCharts() {
-    cli = CopyProgram("melvoro-cli", app.path());
-    WriteScript(app / "auth", "[ \"$1\" = -a ] && echo remixsid=cli\n");
-    const Hosts h = netsim.HostsTable();
-    app.Write("config.ini", "[Hosts]\r\nRadioSpb=" + h.RadioSpb + "\r\nRadioMsk=" + h.RadioMsk +
-                                "\r\nLastFm=" + h.LastFm + "\r\n");
-  }
-  ProgramOutput Cli(std::vector<std::string> args) {
-    ProgramRun run;
-    run.args = std::move(args);
-    return RunProgram(cli, run);
-  }
-
-  NetsimProcess netsim;
-  TempDir app;
-  std::filesystem::path cli;
-};
+using CliCharts = CliTest;
 
 TEST_F(CliCharts, StationsAndChartsPrintOneEntryALine) {
   auto result = Cli({"stations", "msk"});

@@ -1,31 +1,10 @@
 // melvoro-cli feedback against netsim: the body printed is the body posted.
-#include <gtest/gtest.h>
-
-#include "support/netsim_process.h"
-#include "support/program_run.h"
-#include "support/temp_dir.h"
+#include "cli_fixture.h"
 
 namespace melvoro::test {
 namespace {
 
-class CliFeedback : public ::testing::Test {
- protected:
-  CliFeedback() {
-    cli = CopyProgram("melvoro-cli", app.path());
-    WriteScript(app / "auth", "[ \"$1\" = -a ] && echo remixsid=cli\n");
-    SetSupport(netsim.HostsTable().Support);
-  }
-  void SetSupport(const std::string& host) { app.Write("config.ini", "[Hosts]\r\nSupport=" + host + "\r\n"); }
-  ProgramOutput Cli(std::vector<std::string> args) {
-    ProgramRun run;
-    run.args = std::move(args);
-    return RunProgram(cli, run);
-  }
-
-  NetsimProcess netsim;
-  TempDir app;
-  std::filesystem::path cli;
-};
+using CliFeedback = CliTest;
 
 TEST_F(CliFeedback, PrintsThePostedBodyThenHowItWent) {
   auto result = Cli({"feedback", "--email", "a@b.ru", "--desc", "Не <качает> & всё"});
@@ -44,7 +23,7 @@ TEST_F(CliFeedback, PrintsThePostedBodyThenHowItWent) {
 
   EXPECT_EQ(Cli({"feedback", "--email", "a"}).exit_code, 2);
 
-  SetSupport("127.0.0.1:1");
+  app.Write("config.ini", "[Hosts]\r\nSupport=127.0.0.1:1\r\n");
   result = Cli({"feedback", "--email", "a", "--desc", "b", "--no-log"});
   EXPECT_EQ(result.exit_code, 1);
   EXPECT_TRUE(result.out.starts_with("email=a&desc=b\nerror ")) << result.out;

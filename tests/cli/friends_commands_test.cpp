@@ -1,39 +1,10 @@
 // melvoro-cli friends, groups and audio as a user runs them, against netsim.
-#include <gtest/gtest.h>
-
-#include <sstream>
-
-#include "support/netsim_process.h"
-#include "support/program_run.h"
-#include "support/temp_dir.h"
+#include "cli_fixture.h"
 
 namespace melvoro::test {
 namespace {
 
-class CliFriends : public ::testing::Test {
- protected:
-  CliFriends() {
-    cli = CopyProgram("melvoro-cli", app.path());
-    WriteScript(app / "auth", "[ \"$1\" = -a ] && echo remixsid=cli\n");
-    const Hosts h = netsim.HostsTable();
-    app.Write("config.ini", "[Hosts]\r\nNetwork=" + h.Network + "\r\nStorage=" + h.Storage + "\r\n");
-  }
-  ProgramOutput Cli(std::vector<std::string> args) {
-    ProgramRun run;
-    run.args = std::move(args);
-    return RunProgram(cli, run);
-  }
-  static std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-  }
-
-  NetsimProcess netsim;
-  TempDir app;
-  std::filesystem::path cli;
-};
+using CliFriends = CliTest;
 
 TEST_F(CliFriends, ListsPrintEntriesInPageOrder) {
   const std::string root = "http://" + netsim.Host("network");

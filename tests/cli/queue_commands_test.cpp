@@ -1,44 +1,18 @@
-// melvoro-cli search, page, get and play as a user runs them: the program in a folder of its
-// own with config.ini pointing every host at netsim.
-#include <gtest/gtest.h>
-
-#include <sstream>
-
+// melvoro-cli search, page, get and play as a user runs them.
+#include "cli_fixture.h"
 #include "core/file_io.h"
-#include "support/netsim_process.h"
-#include "support/program_run.h"
-#include "support/temp_dir.h"
 
 namespace melvoro::test {
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
-class CliQueue : public ::testing::Test {
+class CliQueue : public CliTest {
  protected:
   CliQueue() {
-    cli = CopyProgram("melvoro-cli", app.path());
-    WriteScript(app / "auth", "[ \"$1\" = -a ] && echo remixsid=cli\n");
-    const Hosts h = netsim.HostsTable();
-    app.Write("config.ini", "[Hosts]\r\nNetwork=" + h.Network + "\r\nStorage=" + h.Storage +
-                                "\r\n[Melvoro]\r\nThreadsCount=2\r\nUploadDir=" + downloads.path().string() +
-                                "/\r\n");
-  }
-  ProgramOutput Cli(std::vector<std::string> args) {
-    ProgramRun run;
-    run.args = std::move(args);
-    run.env = {{"TMPDIR", tmp.path().string()}};
-    return RunProgram(cli, run);
+    WriteConfig("[Melvoro]\r\nThreadsCount=2\r\nUploadDir=" + downloads.path().string() + "/\r\n");
+    env = {{"TMPDIR", tmp.path().string()}};
   }
 
-  NetsimProcess netsim;
-  TempDir app, downloads, tmp;
-  std::filesystem::path cli;
+  TempDir downloads, tmp;
 };
 
 TEST_F(CliQueue, SearchPrintsEverySongOfThePageCleaned) {
