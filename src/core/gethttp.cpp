@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <exception>
@@ -15,9 +14,9 @@
 #include <thread>
 
 #include "core/activity_indicator.h"
+#include "core/http_answer.h"
 #include "core/message_box.h"
 #include "core/part_file.h"
-#include "core/text_helpers.h"
 #include "core/texts.h"
 #include "core/ui_thread.h"
 
@@ -43,44 +42,6 @@ void InitCurlOnce() {
     curl_global_init(CURL_GLOBAL_DEFAULT);
     std::signal(SIGPIPE, SIG_IGN);
   });
-}
-
-// "http://" + host + object, with bytes libcurl would refuse in a URL percent-encoded. The
-// scheme may be left out; any other scheme is refused, there is only plain HTTP.
-std::optional<std::string> RequestUrl(std::string_view url) {
-  const std::size_t scheme_end = url.find("://");
-  if (scheme_end != std::string_view::npos) {
-    const std::string_view scheme = url.substr(0, scheme_end);
-    const bool looks_like_scheme = !scheme.empty() && std::all_of(scheme.begin(), scheme.end(), [](char c) {
-      return std::isalpha(static_cast<unsigned char>(c));
-    });
-    if (looks_like_scheme) {
-      std::string lower(scheme);
-      std::transform(lower.begin(), lower.end(), lower.begin(),
-                     [](unsigned char c) { return std::tolower(c); });
-      if (lower != "http") return std::nullopt;
-      url.remove_prefix(scheme_end + 3);
-    }
-  }
-  return "http://" + PercentEncode(url, [](unsigned char c) { return c > 0x20 && c < 0x7F; });
-}
-
-// A header value never carries a raw line break: the ends are trimmed and a break inside
-// separates cookies the way the header itself does.
-std::string CookieHeaderValue(std::string_view cookie) {
-  const auto is_break = [](char c) { return c == '\r' || c == '\n' || c == '\0'; };
-  while (!cookie.empty() && is_break(cookie.front())) cookie.remove_prefix(1);
-  while (!cookie.empty() && is_break(cookie.back())) cookie.remove_suffix(1);
-  std::string out;
-  for (std::size_t i = 0; i < cookie.size(); ++i) {
-    if (!is_break(cookie[i])) {
-      out += cookie[i];
-      continue;
-    }
-    while (i + 1 < cookie.size() && is_break(cookie[i + 1])) ++i;
-    out += "; ";
-  }
-  return out;
 }
 
 // n * 102400 / length, rounded half to even, never above 100.
@@ -211,10 +172,7 @@ class TGethttp::Transfer {
     if (worker_.BytesReceived == 0) throw std::runtime_error(std::string(texts::kErrEmptySong));
     const char* type = nullptr;
     curl_easy_getinfo(curl_, CURLINFO_CONTENT_TYPE, &type);
-    std::string lower = type != nullptr ? type : "";
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return std::tolower(c); });
-    if (lower.rfind("text/html", 0) == 0 || first_byte_ == '<')
+    if (LooksLikePage(type != nullptr ? type : "", first_byte_))
       throw std::runtime_error(std::string(texts::kErrPageNotSong));
   }
 
@@ -241,8 +199,7 @@ class TGethttp::Transfer {
   static size_t OnHeader(char* data, size_t size, size_t count, void* self) {
     auto* t = static_cast<Transfer*>(self);
     const size_t bytes = size * count;
-    std::string_view line(data, bytes);
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+    const std::string_view line = HeaderLine(std::string_view(data, bytes));
     try {
       if (!line.empty()) t->worker_.ResponseHeaders.emplace_back(line);
       t->response_started_ = true;
@@ -317,21 +274,6 @@ class TGethttp::Transfer {
     throw std::runtime_error(std::string(texts::kErrBodyTooLarge) + std::to_string(worker_.MaxMemoryBody));
   }
 
-  // The target of the last redirect the server asked for.
-  std::string LastLocation() const {
-    std::string location;
-    for (const std::string& line : worker_.ResponseHeaders) {
-      if (line.size() < 9) continue;
-      std::string name = line.substr(0, 9);
-      std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
-      if (name != "location:") continue;
-      std::string_view value = std::string_view(line).substr(9);
-      while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.remove_prefix(1);
-      location = value;
-    }
-    return location;
-  }
-
   std::string MessageFor(CURLcode rc) const {
     if (OutOfDescriptors()) return std::string(texts::kErrNoDescriptors);
     switch (rc) {
@@ -356,7 +298,7 @@ class TGethttp::Transfer {
       case CURLE_UNSUPPORTED_PROTOCOL:
         // The address itself was checked before the request: a redirect elsewhere than plain
         // HTTP, or an answer in no HTTP version (HTTP/0.9 is refused).
-        if (const std::string target = LastLocation(); !target.empty())
+        if (const std::string target = LastLocation(worker_.ResponseHeaders); !target.empty())
           return std::string(texts::kErrRedirectRefused) + target;
         return std::string(texts::kErrNotHttp);
       case CURLE_URL_MALFORMAT:

@@ -12,9 +12,11 @@ namespace {
 constexpr std::string_view kBlanks = " \t\r\v\f";
 constexpr std::size_t kNone = std::string_view::npos;
 
+// An all-blank text trims to the empty view at its end, not to a null one: names are kept as
+// offsets from the text's start, so "[]" must yield a name inside the text.
 std::string_view Trim(std::string_view text) {
   const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == kNone) return {};
+  if (first == kNone) return text.substr(text.size());
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 

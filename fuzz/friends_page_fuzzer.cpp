@@ -1,0 +1,14 @@
+// The friends page: a script array of [id,"name","picture"] triples.
+#include "fuzz_target.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "friends/friends_parser.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  melvoro::ParseFriendsPage(std::string_view(reinterpret_cast<const char*>(data), size),
+                            "http://network.localhost");
+  return 0;
+}
