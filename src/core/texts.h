@@ -127,6 +127,19 @@ inline constexpr auto kColumnSize = W1251(u8"Kb");
 inline constexpr auto kColumnFile = W1251(u8"файл");
 }  // namespace melvoro::texts
 
+// The album page of the main window (laid out, never shown)
+namespace melvoro::texts {
+inline constexpr auto kAlbumHeading = W1251(u8"last.fm");
+inline constexpr auto kAlbumRequestPrompt = W1251(u8"Введите название группы или имя исполнителя");
+inline constexpr auto kAlbumRequestMissing = W1251(u8"Необходимо ввести название группы или имя исполнителя");
+inline constexpr auto kAlbumSearchButton = W1251(u8"Искать!");
+inline constexpr auto kAlbumOtherArtists = W1251(u8"Назад к исполнителям");
+inline constexpr auto kAlbumBackToAlbums = W1251(u8"Назад к альбомам");
+inline constexpr auto kAlbumArtistPlaceholder = W1251(u8"Исполнитель");
+inline constexpr auto kAlbumAlbumPlaceholder = W1251(u8"Альбом");
+inline constexpr auto kAlbumDownloadButton = W1251(u8"Скачать песни!");
+}  // namespace melvoro::texts
+
 // Settings, log and help windows
 namespace melvoro::texts {
 inline constexpr auto kSettingsCaption = W1251(u8"Настройки");

@@ -332,6 +332,12 @@ void DownloadQueue::QueueAlbumTracks(const std::vector<std::string>& titles, con
   WriteAlbumPlaylist(AlbumPlaylistPath(album_folder, artist, album), AlbumPlaylistText(accepted));
 }
 
+void DownloadQueue::QueueAlbumDownload(const std::vector<std::string>& titles, const std::string& artist,
+                                       const std::string& album, const std::string& download_folder) {
+  if (download_folder.empty()) throw FileError(ToOsPath(AlbumName(artist, album)), ENOENT);
+  QueueAlbumTracks(titles, artist, album, AlbumFolder(download_folder, artist, album));
+}
+
 void DownloadQueue::GiveBackAlbumEntry(int number) {
   AlbumTrackEntry& entry = album_.at(static_cast<std::size_t>(number - 1));
   entry.Title.clear();

@@ -56,6 +56,10 @@ class DownloadQueue final : public LookupRows {
   // when missing, one level only). Throws FileError when the folder or playlist cannot be made.
   void QueueAlbumTracks(const std::vector<std::string>& titles, const std::string& artist,
                         const std::string& album, const std::string& album_folder);
+  // The same into the album's folder under download_folder. No download folder (none existed
+  // yet) is refused like a missing one, rather than making the album folder at the root.
+  void QueueAlbumDownload(const std::vector<std::string>& titles, const std::string& artist,
+                          const std::string& album, const std::string& download_folder);
   void GiveBackAlbumEntry(int number);
   const AlbumTrackEntry& AlbumEntry(int number) const;  // 1..100
 

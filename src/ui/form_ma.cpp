@@ -18,6 +18,7 @@
 #include "core/ui_thread.h"
 #include "playback/shell_open.h"
 #include "ui/activity_indicator_widget.h"
+#include "ui/album_page.h"
 #include "ui/download_list_model.h"
 #include "ui/download_list_view.h"
 #include "ui/qt_text.h"
@@ -103,19 +104,21 @@ void TformMa::BuildWidgets() {
   singles_ = new SinglesPage(engine_.Results(), ToQString(texts::kWelcomePrefix.str() + site));
   pages_->addTab(singles_, ToQString(texts::kTabSingles));
   pages_->setTabToolTip(0, ToQString(texts::kTabSinglesHintPrefix.str() + site));
-  album_page_ = new QWidget;
-  album_page_->setObjectName("TabSheet2");
+  // The album page is carried laid out, but its tab is never shown nor the page enabled.
+  album_page_ = new AlbumPage;
   album_page_->setEnabled(false);
-  pages_->addTab(album_page_, ToQString(texts::kTabAlbums));
-  pages_->setTabToolTip(1, ToQString(texts::kTabAlbumsHint));
-  pages_->setTabVisible(1, false);
+  const int album_tab = pages_->addTab(album_page_, ToQString(texts::kTabAlbums));
+  pages_->setTabToolTip(album_tab, ToQString(texts::kTabAlbumsHint));
+  pages_->setTabVisible(album_tab, false);
   friends_page_ = new QWidget;
   friends_page_->setObjectName("TabSheet3");
   pages_->addTab(friends_page_, ToQString(texts::kTabFriends));
   BuildFriendsPage();
   pages_->setCurrentIndex(0);
+  BuildAlbumPage();
   connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
     if (index == 0) OnSinglesPageShown();
+    if (pages_->widget(index) == album_page_) OnAlbumPageShown();
     LayOut();
   });
 

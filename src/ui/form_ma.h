@@ -28,6 +28,7 @@ class Shell;
 namespace melvoro::ui {
 
 class ActivityIndicatorWidget;
+class AlbumPage;
 class DownloadListModel;
 class DownloadListView;
 class SinglesPage;
@@ -94,6 +95,16 @@ class TformMa final : public QWidget {
   void OnFriendsMyGroupsClicked();
   void OnFriendsMyPageClicked();
   void OnFriendsContinueClicked();
+  // The album page's handlers. The page is never reachable; they keep it whole for the day it is.
+  void OnAlbumPageShown();
+  // Enter in the album field: the search button is pressed and the text selected.
+  void OnAlbumRequestEntered();
+  // Refuses the prompt text; otherwise only rearranges the window: no album request exists.
+  void OnAlbumSearchClicked();
+  void OnAlbumOtherArtistsClicked();
+  void OnAlbumBackToAlbumsClicked();
+  // The checked tracks, with the artist and album shown, into the download list.
+  void OnAlbumDownloadClicked();
 
   // The window's outer size, which the layout rules are written in.
   QSize OuterSize() const { return size() + QSize(kFrameWidth, kFrameHeight); }
@@ -109,6 +120,7 @@ class TformMa final : public QWidget {
   QWidget* TopPanel() const { return top_panel_; }
   QTimer* DownloadTimer() { return &download_timer_; }
   TframeFriends* FriendsFrame() const { return friends_frame_; }
+  AlbumPage* Album() const { return album_page_; }
 
  signals:
   // The window was closed: the program ends, whatever other windows are open.
@@ -129,6 +141,7 @@ class TformMa final : public QWidget {
   void BuildWidgets();
   void BuildTopPanel();
   void BuildFriendsPage();
+  void BuildAlbumPage();
   void ResultsLaidOut();
   void WatchWheel(QWidget* widget);
   void ShowError(const std::string& caption, const std::string& text);
@@ -145,7 +158,7 @@ class TformMa final : public QWidget {
 
   QTabWidget* pages_ = nullptr;
   SinglesPage* singles_ = nullptr;
-  QWidget* album_page_ = nullptr;
+  AlbumPage* album_page_ = nullptr;
   QWidget* friends_page_ = nullptr;
   TframeFriends* friends_frame_ = nullptr;
   QSplitter* splitter_ = nullptr;

@@ -88,6 +88,7 @@ void TformMa::wheelEvent(QWheelEvent* event) {
 
 void TformMa::OnSinglesPageShown() {
   download_view_->show();
+  singles_->TakeBackCredit();
   singles_->PlaceCredit(OuterSize().width());
   singles_->SearchBox()->setFocus();
 }

@@ -126,7 +126,15 @@ void SinglesPage::ShowNothingFound(bool nothing_found) {
 }
 
 void SinglesPage::PlaceCredit(int window_width) {
-  credit_panel_->move(window_width / 2 - credit_label_->width() / 2, height() - credit_panel_->height());
+  credit_panel_->move(window_width / 2 - credit_label_->width() / 2,
+                      credit_panel_->parentWidget()->height() - credit_panel_->height());
+}
+
+void SinglesPage::TakeBackCredit() {
+  if (credit_panel_->parentWidget() == this) return;
+  const bool hidden = credit_panel_->isHidden();  // a new parent hides it; it keeps what it was
+  credit_panel_->setParent(this);
+  credit_panel_->setVisible(!hidden);
 }
 
 }  // namespace melvoro::ui

@@ -32,8 +32,11 @@ class SinglesPage final : public QWidget {
   void SwitchToResultsLayout();
   // The message panel with the nothing-found message, or hidden.
   void ShowNothingFound(bool nothing_found);
-  // The credit panel at the page's bottom edge, centred under a window of window_width.
+  // The credit panel at the bottom edge of the page that holds it, centred under a window of
+  // window_width.
   void PlaceCredit(int window_width);
+  // The credit panel back on this page from wherever another page took it.
+  void TakeBackCredit();
 
   QLineEdit* SearchBox() const { return search_box_; }
   QPushButton* SearchButton() const { return search_button_; }

@@ -249,6 +249,8 @@ TEST_F(QueueHandlers, AlbumTracksTakeTableEntriesAndWriteThePlaylist) {
   // The download folder itself is missing: an error, and no row.
   EXPECT_THROW(queue.QueueAlbumTracks({"X"}, "A", "B", dir.path().string() + "/missing/A \x97 B/"),
                FileError);
+  // None known yet: refused too, nothing made at the root.
+  EXPECT_THROW(queue.QueueAlbumDownload({"X"}, "A", "B", ""), FileError);
   EXPECT_EQ(queue.List().Count(), 101);
 }
 
