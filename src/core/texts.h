@@ -269,6 +269,8 @@ inline constexpr auto kUpdateScriptClose = W1251(u8"Это окно можно �
 inline constexpr auto kUpdateScriptNotWritten = W1251(u8"Не удалось записать сценарий обновления: ");
 inline constexpr auto kUpdateScriptNotStarted = W1251(u8"Не удалось запустить сценарий обновления ");
 inline constexpr auto kUpdateCheckCaption = W1251(u8"Проверка обновлений Melvoro");
+inline constexpr auto kUpdateChecking =
+    W1251(u8"Узнаю на сервере поддержки, какая версия Melvoro самая новая…");
 inline constexpr auto kUpdateNewest = W1251(u8"У вас самая новая версия Melvoro: ");
 inline constexpr auto kUpdateAvailable = W1251(u8"Вышла новая версия Melvoro: ");
 inline constexpr auto kUpdateYours = W1251(u8". У вас версия ");

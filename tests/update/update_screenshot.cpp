@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
   if (out.isEmpty()) return 2;
   const melvoro::test::NetsimProcess netsim;
   const melvoro::UpdateCheckResult result = melvoro::CheckForUpdate(netsim.HostsTable(), MELVORO_VERSION);
-  melvoro::update::AnswerBox box(result);
+  melvoro::update::AnswerBox box;
+  box.ShowResult(result);
   box.show();
   return melvoro::test::SaveScreenshot(box, out, "update.png") ? 0 : 1;
 }

@@ -5,13 +5,19 @@
 
 namespace melvoro::update {
 
-AnswerBox::AnswerBox(const UpdateCheckResult& result, QWidget* parent) : QMessageBox(parent) {
+AnswerBox::AnswerBox(QWidget* parent) : QMessageBox(parent) {
   setObjectName(QStringLiteral("AnswerBox"));
   setWindowTitle(ui::ToQString(texts::kUpdateCheckCaption));
-  setIcon(result.outcome == UpdateCheckResult::Outcome::kFailed ? Warning : Information);
+  setIcon(Information);
   // The server's text stays text: no markup of its own reaches the screen.
   setTextFormat(Qt::PlainText);
   setTextInteractionFlags(Qt::TextSelectableByMouse);
+  setText(ui::ToQString(texts::kUpdateChecking));
+  setStandardButtons(Cancel);
+}
+
+void AnswerBox::ShowResult(const UpdateCheckResult& result) {
+  setIcon(result.outcome == UpdateCheckResult::Outcome::kFailed ? Warning : Information);
   setText(ui::ToQString(result.Message));
   setStandardButtons(Ok);
 }

@@ -1,4 +1,4 @@
-// The update helper's window: what the check found, in a message box of its own.
+// The update helper's window: first that the check is under way, then what it found.
 #pragma once
 
 #include <QMessageBox>
@@ -7,11 +7,13 @@
 
 namespace melvoro::update {
 
-// Caption "Проверка обновлений Melvoro", the result's message as plain text the user can
-// select and copy (the address), an information icon, or a warning when the check failed.
+// Caption "Проверка обновлений Melvoro". While the check runs: its text and "Отмена". Then the
+// result's message as plain text the user can select and copy (the address), with "OK", an
+// information icon, or a warning when the check failed.
 class AnswerBox final : public QMessageBox {
  public:
-  explicit AnswerBox(const UpdateCheckResult& result, QWidget* parent = nullptr);
+  explicit AnswerBox(QWidget* parent = nullptr);
+  void ShowResult(const UpdateCheckResult& result);
 };
 
 }  // namespace melvoro::update

@@ -1,11 +1,15 @@
 // update: the least updater. Reads the newest version from the support server's version file,
 // compares it with its own and says what it found: in a window when there is a display, and
-// always on the terminal (so the answer survives a display that cannot be reached). It
-// installs nothing. Exit 0 when the check answered, 1 when it failed.
+// always on the terminal. It installs nothing. Exit 0 when the check answered, 1 when it failed.
 #include <QApplication>
+#include <QTimer>
+#include <chrono>
 #include <cstdlib>
+#include <future>
 #include <iostream>
+#include <optional>
 #include <string_view>
+#include <thread>
 
 #include "answer_box.h"
 #include "core/cp1251.h"
@@ -46,6 +50,15 @@ melvoro::UpdateCheckResult Check() {
   return melvoro::CheckForUpdate(hosts, MELVORO_VERSION);
 }
 
+void Say(const melvoro::UpdateCheckResult& result) {
+  const bool failed = result.outcome == melvoro::UpdateCheckResult::Outcome::kFailed;
+  (failed ? std::cerr : std::cout) << melvoro::Cp1251ToUtf8(result.Message) << std::endl;
+}
+
+int ExitCode(const melvoro::UpdateCheckResult& result) {
+  return result.outcome == melvoro::UpdateCheckResult::Outcome::kFailed ? kExitFailed : kExitOk;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -55,14 +68,39 @@ int main(int argc, char** argv) {
     (help ? std::cout : std::cerr) << kUsage;
     return help ? kExitOk : kExitUsage;
   }
-  const melvoro::UpdateCheckResult result = Check();
-  const bool failed = result.outcome == melvoro::UpdateCheckResult::Outcome::kFailed;
-  (failed ? std::cerr : std::cout) << melvoro::Cp1251ToUtf8(result.Message) << std::endl;
-  if (DisplayPresent()) {
-    QApplication app(argc, argv);
-    melvoro::ui::LoadQtTranslation(app);
-    melvoro::update::AnswerBox box(result);
-    box.exec();
+  // The check runs beside the window, so that the window says at once what is going on (a
+  // silent server keeps it waiting up to the connect time-out); the terminal hears the answer
+  // as soon as it is known, whatever becomes of the window.
+  std::packaged_task<melvoro::UpdateCheckResult()> task([] {
+    melvoro::UpdateCheckResult result = Check();
+    Say(result);
+    return result;
+  });
+  std::future<melvoro::UpdateCheckResult> answer = task.get_future();
+  std::thread checker(std::move(task));
+  if (!DisplayPresent()) {
+    checker.join();
+    return ExitCode(answer.get());
   }
-  return failed ? kExitFailed : kExitOk;
+
+  QApplication app(argc, argv);
+  melvoro::ui::LoadQtTranslation(app);
+  melvoro::update::AnswerBox box;
+  std::optional<melvoro::UpdateCheckResult> result;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (answer.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return;
+    poll.stop();
+    result = answer.get();
+    box.ShowResult(*result);
+  });
+  poll.start(50);
+  box.exec();
+  if (!result) {
+    // Closed while the check still waits on the network: nothing is left to say or to keep.
+    checker.detach();
+    std::quick_exit(kExitFailed);
+  }
+  checker.join();
+  return ExitCode(*result);
 }
