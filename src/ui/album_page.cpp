@@ -81,7 +81,8 @@ AlbumPage::AlbumPage(QWidget* parent) : QWidget(parent) {
   heading.setColor(QPalette::WindowText, QColor(220, 65, 58));
   heading_label_->setPalette(heading);
   heading_label_->adjustSize();
-  heading_label_->move(kLeft, kHeadingTop);
+  // The font's line is taller than the room above the field.
+  heading_label_->setGeometry(kLeft, kHeadingTop, heading_label_->width(), kHeadingHeight);
 
   help_label_ = new QLabel(panel_);
   help_label_->setObjectName("lastfmHelpLabel");
