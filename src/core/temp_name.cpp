@@ -20,6 +20,7 @@ constexpr std::string_view kExtension = ".~tp";
 // Each try leaves a stem file behind; a folder where this many tries find no free name has
 // something wrong with it.
 constexpr int kTriesPerFolder = 100;
+constexpr int kCreateTries = 100;
 
 // The folders to try, in order. A $TMPDIR that Windows-1251 cannot spell is skipped: the
 // name handed back would lead somewhere else.
@@ -78,6 +79,25 @@ int CreateNewFile(std::string_view cp1251_path) {
     fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
   } while (fd < 0 && errno == EINTR);
   return fd;
+}
+
+std::string WriteNewTempFile(std::string_view extension, std::string_view bytes) {
+  std::string path;
+  // A name taken between TempName and the creation makes us ask again.
+  for (int n = 0; n < kCreateTries; ++n) {
+    path = TempName() + std::string(extension);
+    const int fd = CreateNewFile(path);
+    if (fd < 0 && errno == EEXIST) continue;
+    if (fd < 0) throw FileError(ToOsPath(path), errno);
+    const bool written = WriteAll(fd, bytes);
+    int error = errno;
+    const bool closed = ::close(fd) == 0;
+    if (written && closed) return path;
+    if (written) error = errno;
+    ::unlink(ToOsPath(path).c_str());
+    throw FileError(ToOsPath(path), error);
+  }
+  throw FileError(ToOsPath(path), EEXIST);
 }
 
 }  // namespace melvoro

@@ -1,12 +1,7 @@
 #include "playback/play_playlist.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <stdexcept>
 
-#include "core/file_io.h"
-#include "core/os_path.h"
 #include "core/temp_name.h"
 #include "core/text_helpers.h"
 #include "search/result_rows.h"
@@ -14,9 +9,6 @@
 namespace melvoro {
 
 namespace {
-
-// A name taken between TempName and the create is retried this often before giving up.
-constexpr int kCreateTries = 100;
 
 void AppendEntry(std::string& out, const PlaylistRow& row) {
   out += "<entry><title>";
@@ -63,23 +55,6 @@ std::string PlayPlaylistText(const std::vector<PlaylistRow>& rows, int clicked_r
   return text;
 }
 
-std::string WritePlayPlaylist(const std::string& text) {
-  std::string path;
-  for (int n = 0; n < kCreateTries; ++n) {
-    path = TempName() + ".asx";
-    const int fd = CreateNewFile(path);
-    if (fd < 0 && errno == EEXIST) continue;
-    if (fd < 0) throw FileError(ToOsPath(path), errno);
-    const bool written = WriteAll(fd, text);
-    int error = errno;
-    const bool closed = ::close(fd) == 0;
-    if (written && closed) return path;
-    if (written) error = errno;
-    // A half-written playlist would play a cut list; leave none behind.
-    ::unlink(ToOsPath(path).c_str());
-    throw FileError(ToOsPath(path), error);
-  }
-  throw FileError(ToOsPath(path), EEXIST);
-}
+std::string WritePlayPlaylist(const std::string& text) { return WriteNewTempFile(".asx", text); }
 
 }  // namespace melvoro

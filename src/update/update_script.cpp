@@ -1,11 +1,5 @@
 #include "update/update_script.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-
-#include "core/file_io.h"
-#include "core/os_path.h"
 #include "core/temp_name.h"
 #include "core/texts.h"
 
@@ -14,8 +8,6 @@ namespace melvoro {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-// A name taken between TempName and the creation makes us ask again, this many times.
-constexpr int kTries = 10;
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
@@ -66,28 +58,7 @@ std::string UpdateScript(std::string_view new_exe_path, std::string_view running
 }
 
 std::string WriteUpdateScript(std::string_view new_exe_path, std::string_view running_exe_path) {
-  const std::string script = UpdateScript(new_exe_path, running_exe_path);
-  for (int n = 0;; ++n) {
-    const std::string path = TempName() + ".bat";
-    const int fd = CreateNewFile(path);
-    if (fd < 0) {
-      const int error = errno;
-      if (error == EEXIST && n + 1 < kTries) continue;
-      throw FileError(ToOsPath(path), error);
-    }
-    bool written = WriteAll(fd, script);
-    int error = written ? 0 : errno;
-    if (::close(fd) != 0 && written) {
-      written = false;
-      error = errno;
-    }
-    // A script cut short would run half a command: it goes rather than stays behind.
-    if (!written) {
-      ::unlink(ToOsPath(path).c_str());
-      throw FileError(ToOsPath(path), error);
-    }
-    return path;
-  }
+  return WriteNewTempFile(".bat", UpdateScript(new_exe_path, running_exe_path));
 }
 
 }  // namespace melvoro
