@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "bench_env.h"
-#include "core/process.h"
+#include "core/os/process.h"
 #include "support/netsim_process.h"
 #include "support/temp_dir.h"
 #include "worker_run.h"
@@ -126,12 +126,12 @@ void Print(const Comparison& c, const std::string& what, int count, std::uint64_
   const double ratio = c.curl_best / c.worker_best;
   std::printf("%s\n", what.c_str());
   std::printf(
-      "  TGethttp         %7.0f MiB/s   peak resident %5.1f MiB (target under %.0f MiB)%s   %d reports\n",
+      "  HttpRequest         %7.0f MiB/s   peak resident %5.1f MiB (target under %.0f MiB)%s   %d reports\n",
       mib / c.worker_best, c.worker_peak_kb / 1024.0, kTargetPeakMiB,
       c.worker_peak_kb / 1024.0 < kTargetPeakMiB ? "" : " MISSED", c.reports);
   std::printf("  curl -s -o       %7.0f MiB/s   (reference, %d process%s)\n", mib / c.curl_best, count,
               count == 1 ? "" : "es at once");
-  std::printf("  ratio TGethttp/curl %.2f (target at least %.2f)%s%s\n", ratio, kTargetRatio,
+  std::printf("  ratio HttpRequest/curl %.2f (target at least %.2f)%s%s\n", ratio, kTargetRatio,
               ratio >= kTargetRatio ? "" : " MISSED", c.ok ? "" : "   SOME TRANSFERS FAILED, see above");
   std::fflush(stdout);
 }

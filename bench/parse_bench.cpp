@@ -13,14 +13,14 @@
 #include <vector>
 
 #include "bench_env.h"
-#include "core/activity_indicator.h"
-#include "core/console_message_boxes.h"
-#include "core/cp1251.h"
-#include "core/event_loop.h"
-#include "core/gethttp.h"
-#include "core/text_helpers.h"
+#include "core/http/http_request.h"
+#include "core/log/activity_indicator.h"
+#include "core/os/console_message_boxes.h"
+#include "core/os/event_loop.h"
+#include "core/text/cp1251.h"
+#include "core/text/text_helpers.h"
 #include "page_rows.h"
-#include "search/melvoro_controller.h"
+#include "search/search_controller.h"
 #include "support/netsim_process.h"
 
 namespace {
@@ -48,12 +48,12 @@ std::string Fetch(const std::string& url) {
   melvoro::ConsoleMessageBoxes boxes;
   std::string page;
   std::string error;
-  auto worker = std::make_unique<melvoro::TGethttp>(melvoro::RequestContext{loop, activity, boxes});
+  auto worker = std::make_unique<melvoro::HttpRequest>(melvoro::RequestContext{loop, activity, boxes});
   worker->Url = url;
   worker->Cookie = "remixsid=bench";
-  worker->OnDone = [&](melvoro::TGethttp& done) { page = std::move(done.Response); };
-  worker->OnError = [&](melvoro::TGethttp&, const std::string& message) { error = message; };
-  melvoro::TGethttp::Start(std::move(worker));
+  worker->OnDone = [&](melvoro::HttpRequest& done) { page = std::move(done.Response); };
+  worker->OnError = [&](melvoro::HttpRequest&, const std::string& message) { error = message; };
+  melvoro::HttpRequest::Start(std::move(worker));
   loop.RunUntil([&] { return loop.RunningWorkers() == 0; }, std::chrono::seconds(30));
   if (page.empty()) throw std::runtime_error("cannot fetch " + url + ": " + melvoro::Cp1251ToUtf8(error));
   return page;

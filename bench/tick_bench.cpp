@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/engine.h"
-#include "core/event_loop.h"
-#include "core/message_box.h"
+#include "core/os/event_loop.h"
+#include "core/os/message_box.h"
 
 namespace {
 
@@ -41,8 +41,8 @@ int main() {
   Configuration config;
   config.Hosts.Network = "127.0.0.1:1";  // the one request below never leaves: its worker waits for the loop
   Engine engine(std::move(config), loop, boxes);
-  TArray& settings = engine.Settings();
-  tMelvoro& controller = engine.Controller();
+  SettingsTable& settings = engine.Settings();
+  SearchController& controller = engine.Controller();
   DownloadQueue& queue = engine.Queue();
 
   // Not found, running, done, to look up, typed searches: everything the walk must look at, and

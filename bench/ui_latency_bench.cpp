@@ -17,13 +17,13 @@
 #include <vector>
 
 #include "bench_env.h"
-#include "core/message_box.h"
-#include "core/shell.h"
+#include "core/os/message_box.h"
+#include "core/os/shell.h"
 #include "downloads/download_list.h"
+#include "qt_seams/qt_ui_thread.h"
 #include "support/netsim_process.h"
 #include "support/temp_dir.h"
-#include "ui/form_ma.h"
-#include "ui/qt_ui_thread.h"
+#include "ui/main_window/main_window.h"
 
 namespace {
 
@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
   startup.RunAuth = [](const std::filesystem::path&) { return std::string("remixsid=bench"); };
   startup.DesktopFolder = [&dir] { return dir.path(); };
   melvoro::Engine engine(melvoro::LoadConfiguration(dir.path(), boxes, startup), ui, boxes);
-  melvoro::ui::TformMa window(engine, {boxes, shell, dir / "cookies"});
+  melvoro::ui::MainWindow window(engine, {boxes, shell, dir / "cookies"});
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
 

@@ -7,11 +7,11 @@
 #include <memory>
 #include <sstream>
 
-#include "core/activity_indicator.h"
-#include "core/console_message_boxes.h"
-#include "core/cp1251.h"
-#include "core/event_loop.h"
-#include "core/gethttp.h"
+#include "core/http/http_request.h"
+#include "core/log/activity_indicator.h"
+#include "core/os/console_message_boxes.h"
+#include "core/os/event_loop.h"
+#include "core/text/cp1251.h"
 
 namespace melvoro::bench {
 
@@ -42,17 +42,17 @@ int RunWorkers(const std::string& url, const std::filesystem::path& folder, int 
   int failures = 0;
   const auto start = std::chrono::steady_clock::now();
   for (int i = 0; i < count; ++i) {
-    auto worker = std::make_unique<TGethttp>(RequestContext{loop, activity, boxes});
+    auto worker = std::make_unique<HttpRequest>(RequestContext{loop, activity, boxes});
     worker->Url = url;
     worker->FileName = WorkerFile(folder, i).string();
     // With a progress handler the worker reads the declared length and reports as it does
     // for the download list.
-    worker->OnProgress = [&](TGethttp&, std::uint8_t) { ++reports; };
-    worker->OnError = [&](TGethttp& failed, const std::string& message) {
+    worker->OnProgress = [&](HttpRequest&, std::uint8_t) { ++reports; };
+    worker->OnError = [&](HttpRequest& failed, const std::string& message) {
       ++failures;
       std::cerr << failed.FileName << ": " << Cp1251ToUtf8(message) << '\n';
     };
-    TGethttp::Start(std::move(worker));
+    HttpRequest::Start(std::move(worker));
   }
   const bool ended = loop.RunUntil([&] { return loop.RunningWorkers() == 0; }, std::chrono::minutes(10));
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -20,7 +20,7 @@ struct WorkerRunResult {
 
 std::filesystem::path WorkerFile(const std::filesystem::path& folder, int index);
 
-// Streams url into `count` files of folder at once, one TGethttp each on one UI thread, as
+// Streams url into `count` files of folder at once, one HttpRequest each on one UI thread, as
 // the download list runs them. Prints the result line; 0 when every worker succeeded.
 int RunWorkers(const std::string& url, const std::filesystem::path& folder, int count);
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/http_answer.h"
+#include "core/http/http_answer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

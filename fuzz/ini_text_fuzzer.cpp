@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/ini_file.h"
+#include "core/config/ini_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   melvoro::IniText text(std::string(reinterpret_cast<const char*>(data), size));

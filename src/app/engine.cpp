@@ -1,6 +1,6 @@
 #include "app/engine.h"
 
-#include "core/ui_thread.h"
+#include "core/os/ui_thread.h"
 
 namespace melvoro {
 

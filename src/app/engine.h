@@ -6,13 +6,13 @@
 
 #include "app/startup.h"
 #include "charts/chart_list.h"
-#include "core/activity_indicator.h"
-#include "core/gethttp.h"
-#include "core/program_log.h"
+#include "core/http/http_request.h"
+#include "core/log/activity_indicator.h"
+#include "core/log/program_log.h"
 #include "downloads/download_queue.h"
 #include "friends/friends_list.h"
-#include "search/melvoro_controller.h"
 #include "search/result_rows.h"
+#include "search/search_controller.h"
 
 namespace melvoro {
 
@@ -32,12 +32,12 @@ class Engine {
   // Each transfer removes its part file, so no partial song stands under its name.
   void Shutdown();
 
-  TArray& Settings() { return config_.Settings; }
-  const TArray& Settings() const { return config_.Settings; }
+  SettingsTable& Settings() { return config_.Settings; }
+  const SettingsTable& Settings() const { return config_.Settings; }
   const Hosts& HostsTable() const { return config_.Hosts; }
   ActivityIndicator& Activity() { return activity_; }
   ProgramLog& Log() { return log_; }
-  tMelvoro& Controller() { return controller_; }
+  SearchController& Controller() { return controller_; }
   ResultRows& Results() { return results_; }
   DownloadQueue& Queue() { return queue_; }
   ChartList& Charts() { return charts_; }
@@ -53,7 +53,7 @@ class Engine {
   MessageBoxes& boxes_;
   ActivityIndicator activity_;
   ProgramLog log_;
-  tMelvoro controller_;
+  SearchController controller_;
   ResultRows results_;
   DownloadQueue queue_;
   ChartList charts_;

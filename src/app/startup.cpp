@@ -1,13 +1,13 @@
 #include "app/startup.h"
 
-#include "core/cp1251.h"
-#include "core/hosts_config.h"
-#include "core/ini_file.h"
-#include "core/message_box.h"
-#include "core/os_path.h"
-#include "core/process.h"
-#include "core/texts.h"
-#include "core/user_folders.h"
+#include "core/config/hosts_config.h"
+#include "core/config/ini_file.h"
+#include "core/os/message_box.h"
+#include "core/os/os_path.h"
+#include "core/os/process.h"
+#include "core/os/user_folders.h"
+#include "core/text/cp1251.h"
+#include "core/text/texts.h"
 #include "downloads/download_queue.h"
 
 namespace melvoro {
@@ -27,7 +27,7 @@ Configuration LoadConfiguration(const std::filesystem::path& app_folder, Message
                                 const StartupSeams& seams) {
   RaiseDescriptorLimit();
   Configuration config;
-  TArray& settings = config.Settings;
+  SettingsTable& settings = config.Settings;
   const IniFile ini(ConfigFilePath(app_folder));
 
   // A config.ini that cannot be read leaves the text empty, as the profile functions did.

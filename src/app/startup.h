@@ -6,15 +6,15 @@
 #include <functional>
 #include <string>
 
-#include "core/hosts.h"
-#include "core/settings_table.h"
+#include "core/config/settings_table.h"
+#include "core/http/hosts.h"
 
 namespace melvoro {
 
 class MessageBoxes;
 
 struct Configuration {
-  TArray Settings;
+  SettingsTable Settings;
   melvoro::Hosts Hosts;
   // No session cookie: the program ends without a word once start-up is through.
   bool MustEnd = false;

@@ -2,8 +2,8 @@
 
 #include "charts/chart_parser.h"
 #include "charts/chart_sources.h"
-#include "core/message_box.h"
-#include "core/texts.h"
+#include "core/os/message_box.h"
+#include "core/text/texts.h"
 #include "downloads/download_queue.h"
 
 namespace melvoro {
@@ -30,7 +30,7 @@ void ChartList::StartLoad(const std::string& url, const std::string& artist, boo
   Replace({});
   const std::uint64_t generation = ++generation_;
   loading_ = true;
-  auto worker = std::make_unique<TGethttp>(context_);
+  auto worker = std::make_unique<HttpRequest>(context_);
   worker->Url = url;
   worker->ItemText = artist;
   const std::weak_ptr<bool> alive = alive_;
@@ -39,17 +39,17 @@ void ChartList::StartLoad(const std::string& url, const std::string& artist, boo
     const auto token = alive.lock();
     return token && *token && generation == generation_;
   };
-  worker->OnDone = [this, current, top_tracks](TGethttp& w) {
+  worker->OnDone = [this, current, top_tracks](HttpRequest& w) {
     if (!current()) return;
     loading_ = false;
     Append(top_tracks ? ParseTopTracks(w.Response, w.ItemText) : ParseChartPage(w.Response));
   };
-  worker->OnError = [this, current](TGethttp&, const std::string& message) {
+  worker->OnError = [this, current](HttpRequest&, const std::string& message) {
     if (!current()) return;
     loading_ = false;
     context_.boxes.Show(texts::kRequestErrorCaption.str(), message, MessageIcon::Error);
   };
-  TGethttp::Start(std::move(worker));
+  HttpRequest::Start(std::move(worker));
 }
 
 void ChartList::CopyMemo(std::string_view text) {

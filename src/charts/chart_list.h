@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "charts/stations.h"
-#include "core/gethttp.h"
-#include "core/hosts.h"
+#include "core/http/hosts.h"
+#include "core/http/http_request.h"
 #include "core/listeners.h"
 
 namespace melvoro {

@@ -1,7 +1,7 @@
 #include "charts/chart_parser.h"
 
-#include "core/cp1251.h"
-#include "core/regex.h"
+#include "core/text/cp1251.h"
+#include "core/text/regex.h"
 
 namespace melvoro {
 

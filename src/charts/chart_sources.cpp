@@ -1,6 +1,6 @@
 #include "charts/chart_sources.h"
 
-#include "core/text_helpers.h"
+#include "core/text/text_helpers.h"
 
 namespace melvoro {
 

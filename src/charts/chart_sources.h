@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "charts/stations.h"
-#include "core/hosts.h"
+#include "core/http/hosts.h"
 
 namespace melvoro {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/hosts.h"
+#include "core/http/hosts.h"
 
 namespace melvoro {
 

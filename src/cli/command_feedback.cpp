@@ -6,7 +6,7 @@
 #include "cli/console_session.h"
 #include "cli/console_startup.h"
 #include "cli/stop_signals.h"
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 #include "feedback/feedback_post.h"
 
 namespace melvoro::cli {

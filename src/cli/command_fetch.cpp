@@ -6,11 +6,11 @@
 
 #include "cli/commands.h"
 #include "cli/stop_signals.h"
-#include "core/activity_indicator.h"
-#include "core/console_message_boxes.h"
-#include "core/cp1251.h"
-#include "core/event_loop.h"
-#include "core/gethttp.h"
+#include "core/http/http_request.h"
+#include "core/log/activity_indicator.h"
+#include "core/os/console_message_boxes.h"
+#include "core/os/event_loop.h"
+#include "core/text/cp1251.h"
 
 namespace melvoro::cli {
 
@@ -60,23 +60,23 @@ int CommandFetch(const Args& args) {
     running = activity.Count();
   });
 
-  auto worker = std::make_unique<TGethttp>(RequestContext{loop, activity, boxes});
+  auto worker = std::make_unique<HttpRequest>(RequestContext{loop, activity, boxes});
   worker->Url = options->url;
   worker->Cookie = options->cookie;
   worker->PostData = options->post;
   worker->FileName = options->out;
-  worker->OnProgress = [](TGethttp&, std::uint8_t percent) {
+  worker->OnProgress = [](HttpRequest&, std::uint8_t percent) {
     std::cout << "progress " << static_cast<int>(percent) << std::endl;
   };
-  worker->OnDone = [](TGethttp& w) {
+  worker->OnDone = [](HttpRequest& w) {
     std::cout << "done " << w.StatusCode << ' ' << w.BytesReceived << std::endl;
   };
-  worker->OnError = [&failed](TGethttp&, const std::string& message) {
+  worker->OnError = [&failed](HttpRequest&, const std::string& message) {
     failed = true;
     std::cout << "error " << Cp1251ToUtf8(message) << std::endl;
   };
   StopGracefully();
-  TGethttp::Start(std::move(worker));
+  HttpRequest::Start(std::move(worker));
   loop.RunUntil([&] { return StopRequested() || loop.RunningWorkers() == 0; }, std::chrono::hours(24 * 365));
   if (StopRequested()) {
     loop.Shutdown();  // aborts the transfer, which removes its part file, while the handlers' state lives

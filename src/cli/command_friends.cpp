@@ -9,8 +9,8 @@
 #include "cli/console_startup.h"
 #include "cli/one_line.h"
 #include "cli/stop_signals.h"
-#include "core/cp1251.h"
-#include "core/text_helpers.h"
+#include "core/text/cp1251.h"
+#include "core/text/text_helpers.h"
 
 namespace melvoro::cli {
 
@@ -73,14 +73,14 @@ int CommandAudio(const Args& args) {
   auto config = ConsoleStartup();
   if (!config) return kExitNoSession;
   ConsoleSession session(std::move(*config));
-  std::optional<std::vector<song>> found;
+  std::optional<std::vector<Song>> found;
   session.engine.Friends().OpenList(choice->kind, choice->id, choice->name,
-                                    [&found](std::vector<song> songs) { found = std::move(songs); });
+                                    [&found](std::vector<Song> songs) { found = std::move(songs); });
   session.RunUntil([&] { return !session.engine.Controller().Busy(); });
   if (StopRequested()) return StopExitCode();
   if (!found) return 1;
   std::cout << "title " << OneLine(session.engine.Controller().ListTitle) << '\n';
-  for (const song& s : *found)
+  for (const Song& s : *found)
     std::cout << OneLine(s.Name()) << '\t' << s.Duration << '\t' << OneLine(s.Link) << '\n';
   std::cout.flush();
   return std::cout ? 0 : 1;

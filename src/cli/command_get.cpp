@@ -11,7 +11,7 @@
 #include "cli/console_startup.h"
 #include "cli/one_line.h"
 #include "cli/stop_signals.h"
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 
 namespace melvoro::cli {
 

@@ -7,9 +7,9 @@
 #include "cli/console_session.h"
 #include "cli/console_startup.h"
 #include "cli/stop_signals.h"
-#include "core/cp1251.h"
-#include "core/file_io.h"
-#include "core/text_helpers.h"
+#include "core/os/file_io.h"
+#include "core/text/cp1251.h"
+#include "core/text/text_helpers.h"
 #include "playback/play_playlist.h"
 
 namespace melvoro::cli {
@@ -25,7 +25,7 @@ int CommandPlay(const Args& args) {
   ConsoleSession session(std::move(*config));
   bool shown = false;
   session.engine.Results().OnShown.Add([&shown] { shown = true; });
-  session.engine.Controller().Search(Utf8ToCp1251(args[0]), [&session](std::vector<song> songs) {
+  session.engine.Controller().Search(Utf8ToCp1251(args[0]), [&session](std::vector<Song> songs) {
     session.engine.Results().ShowResults(std::move(songs));
   });
   session.RunUntil([&] { return !session.engine.Controller().Busy(); });

@@ -8,7 +8,7 @@
 #include "cli/console_startup.h"
 #include "cli/one_line.h"
 #include "cli/stop_signals.h"
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 
 namespace melvoro::cli {
 
@@ -16,16 +16,16 @@ namespace {
 
 // Runs one request of the controller and prints what it found. start() hands the controller
 // the handler; exit 1 when the request failed.
-int PrintSongs(const std::function<bool(ConsoleSession&, tMelvoro::ResultHandler)>& start) {
+int PrintSongs(const std::function<bool(ConsoleSession&, SearchController::ResultHandler)>& start) {
   auto config = ConsoleStartup();
   if (!config) return kExitNoSession;
   ConsoleSession session(std::move(*config));
-  std::optional<std::vector<song>> found;
-  start(session, [&found](std::vector<song> songs) { found = std::move(songs); });
+  std::optional<std::vector<Song>> found;
+  start(session, [&found](std::vector<Song> songs) { found = std::move(songs); });
   session.RunUntil([&] { return !session.engine.Controller().Busy(); });
   if (StopRequested()) return StopExitCode();
   if (!found) return 1;
-  for (const song& s : *found)
+  for (const Song& s : *found)
     std::cout << OneLine(s.Name()) << '\t' << s.Duration << '\t' << OneLine(s.Link) << '\n';
   std::cout.flush();
   return std::cout ? 0 : 1;
@@ -39,8 +39,9 @@ int CommandSearch(const Args& args) {
     return 2;
   }
   const std::string query = Utf8ToCp1251(args[0]);
-  return PrintSongs(
-      [&](ConsoleSession& s, tMelvoro::ResultHandler h) { return s.engine.Controller().Search(query, h); });
+  return PrintSongs([&](ConsoleSession& s, SearchController::ResultHandler h) {
+    return s.engine.Controller().Search(query, h);
+  });
 }
 
 int CommandPage(const Args& args) {
@@ -49,8 +50,9 @@ int CommandPage(const Args& args) {
     return 2;
   }
   const std::string url = Utf8ToCp1251(args[0]);
-  return PrintSongs(
-      [&](ConsoleSession& s, tMelvoro::ResultHandler h) { return s.engine.Controller().LoadPage(url, h); });
+  return PrintSongs([&](ConsoleSession& s, SearchController::ResultHandler h) {
+    return s.engine.Controller().LoadPage(url, h);
+  });
 }
 
 }  // namespace melvoro::cli

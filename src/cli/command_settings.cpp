@@ -5,7 +5,7 @@
 
 #include "cli/commands.h"
 #include "cli/console_startup.h"
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 
 namespace melvoro::cli {
 
@@ -35,7 +35,7 @@ int CommandSettings(const Args& args) {
   }
   const auto config = ConsoleStartup();
   if (!config) return kExitNoSession;
-  const TArray& settings = config->Settings;
+  const SettingsTable& settings = config->Settings;
   for (int i = 0; i < settings.Count(); ++i) {
     std::cout << Cp1251ToUtf8(EscapeLineBreaks(settings.KeyAt(i))) << '='
               << Cp1251ToUtf8(EscapeLineBreaks(settings.ValueAt(i))) << '\n';

@@ -4,9 +4,9 @@
 #include <iostream>
 
 #include "cli/commands.h"
-#include "core/cp1251.h"
-#include "core/os_path.h"
-#include "core/user_folders.h"
+#include "core/os/os_path.h"
+#include "core/os/user_folders.h"
+#include "core/text/cp1251.h"
 #include "update/update_script.h"
 
 namespace melvoro::cli {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 
 namespace melvoro::cli {
 

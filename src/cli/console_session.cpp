@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "cli/stop_signals.h"
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 
 namespace melvoro::cli {
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "app/engine.h"
-#include "core/event_loop.h"
-#include "core/message_box.h"
+#include "core/os/event_loop.h"
+#include "core/os/message_box.h"
 
 namespace melvoro::cli {
 

@@ -1,7 +1,7 @@
 #include "cli/console_startup.h"
 
-#include "core/console_message_boxes.h"
-#include "core/user_folders.h"
+#include "core/os/console_message_boxes.h"
+#include "core/os/user_folders.h"
 
 namespace melvoro::cli {
 

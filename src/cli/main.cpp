@@ -4,7 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/stop_signals.h"
-#include "core/process.h"
+#include "core/os/process.h"
 
 int main(int argc, char** argv) {
   // A peer that closes early must fail a write, not kill the process.

@@ -5,8 +5,8 @@
 
 #include <cerrno>
 
-#include "core/file_io.h"
-#include "core/os_path.h"
+#include "core/os/file_io.h"
+#include "core/os/os_path.h"
 #include "downloads/file_naming.h"
 
 namespace melvoro {

@@ -5,13 +5,13 @@
 #include <cerrno>
 #include <stdexcept>
 
-#include "core/file_io.h"
-#include "core/message_box.h"
-#include "core/os_path.h"
-#include "core/program_log.h"
-#include "core/settings_table.h"
-#include "core/text_helpers.h"
-#include "core/texts.h"
+#include "core/config/settings_table.h"
+#include "core/log/program_log.h"
+#include "core/os/file_io.h"
+#include "core/os/message_box.h"
+#include "core/os/os_path.h"
+#include "core/text/text_helpers.h"
+#include "core/text/texts.h"
 #include "downloads/album_playlist.h"
 #include "downloads/file_naming.h"
 
@@ -24,8 +24,8 @@ constexpr auto kRepeatBoxPause = std::chrono::seconds(60);
 
 }  // namespace
 
-DownloadQueue::DownloadQueue(const RequestContext& context, const TArray& settings, tMelvoro& controller,
-                             ShownResults& results, ProgramLog& log)
+DownloadQueue::DownloadQueue(const RequestContext& context, const SettingsTable& settings,
+                             SearchController& controller, ShownResults& results, ProgramLog& log)
     : context_(context), settings_(settings), controller_(controller), results_(results), log_(log) {
   controller_.SetLookupRows(this);
 }
@@ -100,7 +100,7 @@ void DownloadQueue::Tick() {
   if (search >= 0) {
     const std::string query = list_.Row(search).Name;
     const std::weak_ptr<bool> alive = alive_;
-    auto show = [this, alive](std::vector<song> songs) {
+    auto show = [this, alive](std::vector<Song> songs) {
       if (!alive.expired()) results_.ShowResults(std::move(songs));
     };
     if (controller_.Search(query, std::move(show))) {
@@ -114,7 +114,7 @@ void DownloadQueue::Tick() {
 
 void DownloadQueue::StartTransfer(int index) {
   const DownloadRow& row = list_.Row(index);
-  auto worker = std::make_unique<TGethttp>(context_);
+  auto worker = std::make_unique<HttpRequest>(context_);
   worker->Url = row.Link;
   worker->FileName = FitFileName(DownloadPath(settings_.Get("UploadDir"), row.Name));
   worker->SongTransfer = true;
@@ -122,16 +122,16 @@ void DownloadQueue::StartTransfer(int index) {
   worker->ItemIndex = index;
   worker->StallTimeout = TransferStallTimeout;
   const std::weak_ptr<bool> alive = alive_;
-  worker->OnDone = [this, alive](TGethttp& w) {
+  worker->OnDone = [this, alive](HttpRequest& w) {
     if (!alive.expired()) DownloadDone(w);
   };
-  worker->OnError = [this, alive](TGethttp& w, const std::string& message) {
+  worker->OnError = [this, alive](HttpRequest& w, const std::string& message) {
     if (!alive.expired()) DownloadFailed(w, message);
   };
-  worker->OnProgress = [this, alive](TGethttp& w, std::uint8_t percent) {
+  worker->OnProgress = [this, alive](HttpRequest& w, std::uint8_t percent) {
     if (!alive.expired()) DownloadProgress(w, percent);
   };
-  worker->OnReceiving = [this, alive](TGethttp& w) {
+  worker->OnReceiving = [this, alive](HttpRequest& w) {
     if (!alive.expired()) DownloadReceiving(w);
   };
   DataArrived(index);  // the quiet counts from the start
@@ -140,7 +140,7 @@ void DownloadQueue::StartTransfer(int index) {
     r.State = DownloadState::Transferring;
   });
   try {
-    TGethttp::Start(std::move(worker));
+    HttpRequest::Start(std::move(worker));
   } catch (const std::exception& error) {
     // A transfer that never started must not hold its slot for the rest of the run.
     const std::string message = error.what();
@@ -169,12 +169,12 @@ void DownloadQueue::MarkWaitingForData(int index) {
   list_.Change(index, [&](DownloadRow& row) { row.WaitingForData = waiting; });
 }
 
-void DownloadQueue::DownloadReceiving(TGethttp& worker) {
+void DownloadQueue::DownloadReceiving(HttpRequest& worker) {
   DataArrived(worker.ItemIndex);
   list_.Change(worker.ItemIndex, [](DownloadRow& row) { row.WaitingForData.reset(); });
 }
 
-void DownloadQueue::DownloadProgress(TGethttp& worker, std::uint8_t percent) {
+void DownloadQueue::DownloadProgress(HttpRequest& worker, std::uint8_t percent) {
   DataArrived(worker.ItemIndex);
   list_.Change(worker.ItemIndex, [&](DownloadRow& row) {
     row.WaitingForData.reset();
@@ -186,7 +186,7 @@ void DownloadQueue::DownloadProgress(TGethttp& worker, std::uint8_t percent) {
   });
 }
 
-void DownloadQueue::DownloadDone(TGethttp& worker) {
+void DownloadQueue::DownloadDone(HttpRequest& worker) {
   const int index = worker.ItemIndex;
   // Colour the results row only while it still shows the song: a new search may have refilled it.
   if (const std::optional<int> n = list_.Row(index).ResultRow;
@@ -201,7 +201,7 @@ void DownloadQueue::DownloadDone(TGethttp& worker) {
   });
 }
 
-void DownloadQueue::DownloadFailed(TGethttp& worker, const std::string& message) {
+void DownloadQueue::DownloadFailed(HttpRequest& worker, const std::string& message) {
   const int index = worker.ItemIndex;
   // The row stops counting as running and says it failed; its menu offers a retry.
   list_.Change(index, [&](DownloadRow& row) {

@@ -11,17 +11,17 @@
 #include <string>
 #include <vector>
 
-#include "core/gethttp.h"
+#include "core/http/http_request.h"
 #include "core/listeners.h"
 #include "downloads/download_list.h"
-#include "search/melvoro_controller.h"
+#include "search/search_controller.h"
 #include "search/shown_results.h"
 #include "search/song.h"
 
 namespace melvoro {
 
 class ProgramLog;
-class TArray;
+class SettingsTable;
 
 // One entry of the album-track table.
 struct AlbumTrackEntry {
@@ -39,7 +39,7 @@ class DownloadQueue final : public LookupRows {
   using Clock = std::function<std::chrono::steady_clock::time_point()>;
 
   // Everything given must outlive the queue. The queue answers the controller's look-ups.
-  DownloadQueue(const RequestContext& context, const TArray& settings, tMelvoro& controller,
+  DownloadQueue(const RequestContext& context, const SettingsTable& settings, SearchController& controller,
                 ShownResults& results, ProgramLog& log);
   ~DownloadQueue() override;
 
@@ -90,10 +90,10 @@ class DownloadQueue final : public LookupRows {
   void LookupFailed(int index, const std::string& message) override;
 
   // The handlers every transfer worker gets; they find their row by the worker's ItemIndex.
-  void DownloadProgress(TGethttp& worker, std::uint8_t percent);
-  void DownloadReceiving(TGethttp& worker);  // data arrived on a transfer of no declared length
-  void DownloadDone(TGethttp& worker);
-  void DownloadFailed(TGethttp& worker, const std::string& message);
+  void DownloadProgress(HttpRequest& worker, std::uint8_t percent);
+  void DownloadReceiving(HttpRequest& worker);  // data arrived on a transfer of no declared length
+  void DownloadDone(HttpRequest& worker);
+  void DownloadFailed(HttpRequest& worker, const std::string& message);
 
   // The pause before look-up number `failures` + 1 of a row that failed `failures` times.
   static std::chrono::seconds LookupRetryPause(int failures);
@@ -116,8 +116,8 @@ class DownloadQueue final : public LookupRows {
   void ShowErrorOnce(const std::string& message, ShownError& last);
 
   RequestContext context_;
-  const TArray& settings_;
-  tMelvoro& controller_;
+  const SettingsTable& settings_;
+  SearchController& controller_;
   ShownResults& results_;
   ProgramLog& log_;
   DownloadList list_;

@@ -1,9 +1,9 @@
 #include "downloads/file_naming.h"
 
-#include "core/cp1251.h"
-#include "core/os_path.h"
-#include "core/text_helpers.h"
-#include "core/texts.h"
+#include "core/os/os_path.h"
+#include "core/text/cp1251.h"
+#include "core/text/text_helpers.h"
+#include "core/text/texts.h"
 
 namespace melvoro {
 

@@ -1,10 +1,10 @@
 #include "feedback/feedback_post.h"
 
-#include "core/hosts.h"
-#include "core/message_box.h"
-#include "core/program_log.h"
-#include "core/text_helpers.h"
-#include "core/texts.h"
+#include "core/http/hosts.h"
+#include "core/log/program_log.h"
+#include "core/os/message_box.h"
+#include "core/text/text_helpers.h"
+#include "core/text/texts.h"
 
 namespace melvoro {
 
@@ -51,21 +51,22 @@ std::string SupportPageUrl(const Hosts& hosts) { return "http://" + hosts.Suppor
 
 void SendFeedback(const RequestContext& requests, const Hosts& hosts, std::string post_data,
                   std::function<void()> after_sent, std::function<void(const std::string&)> after_failed) {
-  auto worker = std::make_unique<TGethttp>(requests);
+  auto worker = std::make_unique<HttpRequest>(requests);
   worker->Url = FeedbackUrl(hosts);
   worker->PostData = std::move(post_data);
   MessageBoxes& boxes = requests.boxes;
-  worker->OnDone = [&boxes, after_sent = std::move(after_sent)](TGethttp&) {
+  worker->OnDone = [&boxes, after_sent = std::move(after_sent)](HttpRequest&) {
     boxes.Show(std::string(texts::kFeedbackSentCaption), std::string(texts::kFeedbackSent),
                MessageIcon::Information);
     if (after_sent) after_sent();
   };
   // The same box a worker without an error handler shows; then the report may be sent again.
-  worker->OnError = [&boxes, after_failed = std::move(after_failed)](TGethttp&, const std::string& message) {
+  worker->OnError = [&boxes, after_failed = std::move(after_failed)](HttpRequest&,
+                                                                     const std::string& message) {
     boxes.Show(std::string(texts::kDefaultRequestErrorCaption), message, MessageIcon::Error);
     if (after_failed) after_failed(message);
   };
-  TGethttp::Start(std::move(worker));
+  HttpRequest::Start(std::move(worker));
 }
 
 }  // namespace melvoro

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "core/gethttp.h"
+#include "core/http/http_request.h"
 
 namespace melvoro {
 

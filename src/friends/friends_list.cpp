@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "core/message_box.h"
-#include "core/program_log.h"
-#include "core/settings_table.h"
-#include "core/text_helpers.h"
-#include "core/texts.h"
+#include "core/config/settings_table.h"
+#include "core/log/program_log.h"
+#include "core/os/message_box.h"
+#include "core/text/text_helpers.h"
+#include "core/text/texts.h"
 #include "friends/name_order.h"
 
 namespace melvoro {
@@ -20,8 +20,8 @@ bool EntryBefore(const FriendEntry& a, const FriendEntry& b) { return NameBefore
 
 }  // namespace
 
-FriendsList::FriendsList(const RequestContext& context, const TArray& settings, const Hosts& hosts,
-                         ProgramLog& log, tMelvoro& controller)
+FriendsList::FriendsList(const RequestContext& context, const SettingsTable& settings, const Hosts& hosts,
+                         ProgramLog& log, SearchController& controller)
     : context_(context), settings_(settings), hosts_(hosts), log_(log), controller_(controller) {}
 
 std::string FriendsList::SiteRoot() const { return "http://" + hosts_.Network; }
@@ -34,16 +34,16 @@ void FriendsList::StartList(const std::string& path, bool friends) {
   entries_.clear();
   Changed(OnEntriesChanged);
   list_is_friends_ = friends;
-  auto worker = std::make_unique<TGethttp>(context_);
+  auto worker = std::make_unique<HttpRequest>(context_);
   worker->Url = SiteRoot() + path;
   worker->Cookie = settings_.Get("cookie");
-  worker->OnDone = [this, friends](TGethttp& w) { ListDone(w, friends); };
-  worker->OnError = [this](TGethttp&, const std::string& message) { ListFailed(message); };
-  TGethttp::Start(std::move(worker));
+  worker->OnDone = [this, friends](HttpRequest& w) { ListDone(w, friends); };
+  worker->OnError = [this](HttpRequest&, const std::string& message) { ListFailed(message); };
+  HttpRequest::Start(std::move(worker));
   SetSourceButtons(false);
 }
 
-void FriendsList::ListDone(TGethttp& worker, bool friends) {
+void FriendsList::ListDone(HttpRequest& worker, bool friends) {
   last_load_failed_ = false;
   page_entries_ =
       friends ? ParseFriendsPage(worker.Response, SiteRoot()) : ParseGroupsPage(worker.Response, SiteRoot());
@@ -87,16 +87,16 @@ void FriendsList::Select(std::size_t index) {
   const FriendEntry entry = entries_[index];
   if (OnPicture) OnPicture(std::nullopt);
   if (PictureWanted(entry.Picture)) {
-    auto worker = std::make_unique<TGethttp>(context_);
+    auto worker = std::make_unique<HttpRequest>(context_);
     worker->Url = entry.Picture;
     worker->MaxMemoryBody = kMaxPictureBody;
-    worker->OnDone = [this](TGethttp& w) {
+    worker->OnDone = [this](HttpRequest& w) {
       // A body that does not decode keeps the placeholder, as a failed request does.
       std::optional<Picture> picture = DecodeJpeg(w.Response);
       if (picture && OnPicture) OnPicture(picture);
     };
-    worker->OnError = [](TGethttp&, const std::string&) {};
-    TGethttp::Start(std::move(worker));
+    worker->OnError = [](HttpRequest&, const std::string&) {};
+    HttpRequest::Start(std::move(worker));
   }
   choice_name_ = entry.Name;
   const std::optional<std::int32_t> id = DecimalNumber(entry.Id);
@@ -109,7 +109,7 @@ void FriendsList::Select(std::size_t index) {
   Changed(OnStateChanged);
 }
 
-bool FriendsList::OpenChosen(const tMelvoro::ResultHandler& handler) {
+bool FriendsList::OpenChosen(const SearchController::ResultHandler& handler) {
   if (tag_ == 0) return false;
   const AudioListKind kind = tag_ == kOwnPageTag ? AudioListKind::kOwn
                              : list_is_friends_  ? AudioListKind::kFriend
@@ -118,7 +118,7 @@ bool FriendsList::OpenChosen(const tMelvoro::ResultHandler& handler) {
 }
 
 bool FriendsList::OpenList(AudioListKind kind, std::int32_t id, const std::string& name,
-                           const tMelvoro::ResultHandler& handler) {
+                           const SearchController::ResultHandler& handler) {
   // The title changes whether or not the controller takes the request.
   const std::string app = texts::kAppTitle.str();
   bool started = false;

@@ -9,16 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "core/gethttp.h"
-#include "core/hosts.h"
+#include "core/http/hosts.h"
+#include "core/http/http_request.h"
 #include "friends/friends_parser.h"
 #include "friends/jpeg_picture.h"
-#include "search/melvoro_controller.h"
+#include "search/search_controller.h"
 
 namespace melvoro {
 
 class ProgramLog;
-class TArray;
+class SettingsTable;
 
 enum class AudioListKind { kOwn, kFriend, kGroup };
 
@@ -29,8 +29,8 @@ class FriendsList {
  public:
   // Everything given must outlive the list; the owner shuts the UI thread down before
   // destroying it, so no answer arrives afterwards.
-  FriendsList(const RequestContext& context, const TArray& settings, const Hosts& hosts, ProgramLog& log,
-              tMelvoro& controller);
+  FriendsList(const RequestContext& context, const SettingsTable& settings, const Hosts& hosts,
+              ProgramLog& log, SearchController& controller);
 
   // "Мои друзья" / "Мои группы": the list is cleared and the page requested; the source
   // buttons are off until it is answered.
@@ -47,10 +47,10 @@ class FriendsList {
   // "Продолжить": nothing happens while nothing is chosen. Otherwise the list title is set and
   // the controller asked for the list; handler gets its songs. True when the controller took
   // the request (it refuses while busy).
-  bool OpenChosen(const tMelvoro::ResultHandler& handler);
+  bool OpenChosen(const SearchController::ResultHandler& handler);
   // One audio list of a kind, as "Продолжить" opens it; name is the friend's or group's.
   bool OpenList(AudioListKind kind, std::int32_t id, const std::string& name,
-                const tMelvoro::ResultHandler& handler);
+                const SearchController::ResultHandler& handler);
 
   // In the order the list shows them.
   const std::vector<FriendEntry>& Entries() const { return entries_; }
@@ -75,7 +75,7 @@ class FriendsList {
 
  private:
   void StartList(const std::string& path, bool friends);
-  void ListDone(TGethttp& worker, bool friends);
+  void ListDone(HttpRequest& worker, bool friends);
   void ListFailed(const std::string& message);
   void Append(FriendEntry entry);
   void SetSourceButtons(bool enabled);
@@ -84,10 +84,10 @@ class FriendsList {
   }
 
   RequestContext context_;
-  const TArray& settings_;
+  const SettingsTable& settings_;
   const Hosts& hosts_;
   ProgramLog& log_;
-  tMelvoro& controller_;
+  SearchController& controller_;
 
   std::vector<FriendEntry> entries_;
   std::vector<FriendEntry> page_entries_;

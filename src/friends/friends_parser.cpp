@@ -2,8 +2,8 @@
 
 #include <chrono>
 
-#include "core/regex.h"
-#include "core/text_helpers.h"
+#include "core/text/regex.h"
+#include "core/text/text_helpers.h"
 
 namespace melvoro {
 

@@ -3,7 +3,7 @@
 #include <cwchar>
 #include <string>
 
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 
 namespace melvoro {
 

@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "core/temp_name.h"
-#include "core/text_helpers.h"
+#include "core/os/temp_name.h"
+#include "core/text/text_helpers.h"
 #include "search/result_rows.h"
 
 namespace melvoro {

@@ -1,8 +1,8 @@
 #include "playback/shell_open.h"
 
-#include "core/program_log.h"
-#include "core/shell.h"
-#include "core/texts.h"
+#include "core/log/program_log.h"
+#include "core/os/shell.h"
+#include "core/text/texts.h"
 
 namespace melvoro {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/regex.h"
-#include "core/text_helpers.h"
+#include "core/text/regex.h"
+#include "core/text/text_helpers.h"
 #include "search/page_parser.h"
 
 namespace melvoro {
@@ -69,14 +69,14 @@ bool MayHoldAudioListRows(std::string_view page) {
 
 }  // namespace
 
-std::vector<song> ParseSongs(std::string_view page, std::string_view storage_domain, bool* cut_short) {
-  std::vector<song> songs;
+std::vector<Song> ParseSongs(std::string_view page, std::string_view storage_domain, bool* cut_short) {
+  std::vector<Song> songs;
   MatchEnd end = MatchEnd::kComplete;
   if (HasSearchResultsMarker(page)) {
     end = SearchPagePattern().ForEachMatch(
         page,
         [&](const RegexMatch& m) {
-          song s;
+          Song s;
           s.Title = Clean(m.Group(11));
           s.Artist = Clean(m.Group(7));
           s.OwnerId = std::string(m.Group(4));
@@ -90,7 +90,7 @@ std::vector<song> ParseSongs(std::string_view page, std::string_view storage_dom
     end = AudioListPattern().ForEachMatch(
         page,
         [&](const RegexMatch& m) {
-          song s;
+          Song s;
           s.Title = Clean(m.Group(4));
           s.Artist = Clean(m.Group(3));
           s.Link = std::string(m.Group(1));

@@ -4,7 +4,7 @@
 
 namespace melvoro {
 
-void ResultRows::ShowResults(std::vector<song> list) {
+void ResultRows::ShowResults(std::vector<Song> list) {
   const std::size_t shown = std::min<std::size_t>(list.size(), kRowCount);
   for (std::size_t i = 0; i < kRowCount; ++i) {
     ResultRow& row = rows_[i];
@@ -12,7 +12,7 @@ void ResultRows::ShowResults(std::vector<song> list) {
     row.State = ResultRowState::Fresh;
     row.InUse = i < shown;
     row.Clickable = row.InUse;
-    row.Song = i < shown ? std::move(list[i]) : song{};
+    row.Song = i < shown ? std::move(list[i]) : Song{};
   }
   nothing_found_ = list.empty();
   any_shown_ = true;

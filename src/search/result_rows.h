@@ -17,7 +17,7 @@ enum class ResultRowState { Fresh, Queued, Downloaded };
 
 struct ResultRow {
   bool InUse = false;  // shows a song; rows past the end of the list are hidden
-  song Song;
+  melvoro::Song Song;
   ResultRowState State = ResultRowState::Fresh;
   // A click queues its song; once queued, the row takes no more clicks until the next list.
   bool Clickable = false;
@@ -27,7 +27,7 @@ struct ResultRow {
 class ResultRows final : public ShownResults {
  public:
   // Lays out a song list: rows 1.. take the songs in order, at most 100; the rest are hidden.
-  void ShowResults(std::vector<song> list) override;
+  void ShowResults(std::vector<Song> list) override;
 
   // Row n, 1..100; throws std::out_of_range otherwise.
   const ResultRow& Row(int n) const;

@@ -14,7 +14,7 @@ class ShownResults {
   static constexpr int kRowCount = 100;
 
   virtual ~ShownResults() = default;
-  virtual void ShowResults(std::vector<song> list) = 0;
+  virtual void ShowResults(std::vector<Song> list) = 0;
   // The name label of row n (1..kRowCount), empty for a row not in use.
   virtual std::string NameText(int n) const = 0;
   virtual void MarkDownloaded(int n) = 0;

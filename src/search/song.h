@@ -7,7 +7,7 @@
 
 namespace melvoro {
 
-class song {
+class Song {
  public:
   std::string Link;           // absolute URL of the mp3 file
   std::string Title;          // cleaned: no line breaks, entities decoded

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/os_path.h"
-#include "core/user_folders.h"
+#include "core/os/os_path.h"
+#include "core/os/user_folders.h"
 
 namespace melvoro {
 

@@ -8,9 +8,9 @@
 #include <system_error>
 #include <vector>
 
-#include "core/file_io.h"
-#include "core/os_path.h"
-#include "core/text_helpers.h"
+#include "core/os/file_io.h"
+#include "core/os/os_path.h"
+#include "core/text/text_helpers.h"
 
 namespace melvoro {
 

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "core/hosts.h"
+#include "core/http/hosts.h"
 #include "session/cookie_folder.h"
 
 namespace melvoro {

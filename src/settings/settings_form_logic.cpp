@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <system_error>
 
-#include "core/cp1251.h"
-#include "core/message_box.h"
-#include "core/os_path.h"
-#include "core/program_log.h"
-#include "core/text_helpers.h"
-#include "core/texts.h"
+#include "core/log/program_log.h"
+#include "core/os/message_box.h"
+#include "core/os/os_path.h"
+#include "core/text/cp1251.h"
+#include "core/text/text_helpers.h"
+#include "core/text/texts.h"
 
 namespace melvoro {
 
@@ -65,19 +65,19 @@ std::string StepThreadsCount(std::string_view text, int step) {
   return std::to_string(std::clamp(value + step, kThreadsArrowMin, kThreadsArrowMax));
 }
 
-SettingsFields FieldsFromTable(const TArray& settings) {
+SettingsFields FieldsFromTable(const SettingsTable& settings) {
   return SettingsFields{.UploadDir = settings.Get("UploadDir"),
                         .Email = settings.Get("email"),
                         .ThreadsCount = settings.Get("ThreadsCount")};
 }
 
-void StoreFields(TArray& settings, const SettingsFields& fields) {
+void StoreFields(SettingsTable& settings, const SettingsFields& fields) {
   settings.Set("UploadDir", fields.UploadDir);
   settings.Set("email", fields.Email);
   settings.Set("ThreadsCount", fields.ThreadsCount);
 }
 
-void SaveSettings(const TArray& settings, const IniFile& config) {
+void SaveSettings(const SettingsTable& settings, const IniFile& config) {
   // An installed program's settings folder under the user's config folder is made by its first
   // save; a folder that cannot be made fails the save below.
   std::error_code ignored;
@@ -96,15 +96,15 @@ void SaveSettings(const TArray& settings, const IniFile& config) {
 std::string ConnectionTestUrl(const Hosts& hosts) { return "http://" + hosts.Support + "/isword.txt"; }
 
 void StartConnectionTest(const RequestContext& requests, const Hosts& hosts, ProgramLog& log) {
-  auto worker = std::make_unique<TGethttp>(requests);
+  auto worker = std::make_unique<HttpRequest>(requests);
   worker->Url = ConnectionTestUrl(hosts);
   // Only the boxes, never a window: a late answer must not depend on what still exists.
   MessageBoxes& boxes = requests.boxes;
-  worker->OnDone = [&boxes](TGethttp& done) {
+  worker->OnDone = [&boxes](HttpRequest& done) {
     boxes.Show(std::string(texts::kAppTitle), done.Response, MessageIcon::None);
   };
   log.AddLogEntry(worker->Url, {}, kLogInfo);
-  TGethttp::Start(std::move(worker));
+  HttpRequest::Start(std::move(worker));
 }
 
 std::filesystem::path UpdaterPath(const std::filesystem::path& app_folder) { return app_folder / "update"; }

@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "core/gethttp.h"
-#include "core/hosts.h"
-#include "core/ini_file.h"
-#include "core/settings_table.h"
+#include "core/config/ini_file.h"
+#include "core/config/settings_table.h"
+#include "core/http/hosts.h"
+#include "core/http/http_request.h"
 
 namespace melvoro {
 
@@ -47,14 +47,14 @@ struct SettingsFields {
   std::string ThreadsCount;
 };
 
-SettingsFields FieldsFromTable(const TArray& settings);
+SettingsFields FieldsFromTable(const SettingsTable& settings);
 // Stores the fields exactly as typed: a missing folder and an empty number are kept too.
-void StoreFields(TArray& settings, const SettingsFields& fields);
+void StoreFields(SettingsTable& settings, const SettingsFields& fields);
 
 // Writes every entry of the table into section "Melvoro", in table order, in one replacement
 // of the file, so a failure leaves the file as it was; a missing folder is made first. The session cookie is
 // never written: no key that reads as "cookie" in any letter case. Throws IniError or FileError.
-void SaveSettings(const TArray& settings, const IniFile& config);
+void SaveSettings(const SettingsTable& settings, const IniFile& config);
 
 // "http://" + the support host + "/isword.txt".
 std::string ConnectionTestUrl(const Hosts& hosts);

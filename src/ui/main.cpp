@@ -7,22 +7,22 @@
 
 #include "app/engine.h"
 #include "app/startup.h"
-#include "core/os_path.h"
-#include "core/texts.h"
-#include "core/user_folders.h"
+#include "core/os/os_path.h"
+#include "core/os/user_folders.h"
+#include "core/text/texts.h"
+#include "qt_seams/qt_message_boxes.h"
+#include "qt_seams/qt_shell.h"
+#include "qt_seams/qt_text.h"
+#include "qt_seams/qt_translation.h"
+#include "qt_seams/qt_ui_thread.h"
 #include "session/cookie_folder.h"
-#include "ui/form_auto_update.h"
-#include "ui/form_charts.h"
-#include "ui/form_feedback.h"
-#include "ui/form_log.h"
-#include "ui/form_ma.h"
-#include "ui/form_settings.h"
-#include "ui/qt_message_boxes.h"
-#include "ui/qt_shell.h"
-#include "ui/qt_text.h"
-#include "ui/qt_translation.h"
-#include "ui/qt_ui_thread.h"
-#include "ui/quit_on_signal.h"
+#include "ui/charts/charts_window.h"
+#include "ui/feedback/feedback_window.h"
+#include "ui/log/log_window.h"
+#include "ui/main_window/main_window.h"
+#include "ui/settings/settings_window.h"
+#include "ui/update/update_window.h"
+#include "ui/widgets/quit_on_signal.h"
 
 namespace {
 
@@ -58,24 +58,24 @@ int main(int argc, char** argv) {
   // Declared after the seams it reports to and before the windows that show it.
   melvoro::Engine engine(std::move(config), ui, boxes);
 
-  melvoro::ui::TformMa main_window(engine, {boxes, shell, melvoro::CookieFolder()});
-  melvoro::ui::TformLog log_window(engine.Log());
-  melvoro::ui::TformSettings settings_window(engine.Settings(), melvoro::ExecutableFolder(),
-                                             engine.HostsTable(), engine.Requests(), engine.Log(),
-                                             &main_window, &log_window);
+  melvoro::ui::MainWindow main_window(engine, {boxes, shell, melvoro::CookieFolder()});
+  melvoro::ui::LogWindow log_window(engine.Log());
+  melvoro::ui::SettingsWindow settings_window(engine.Settings(), melvoro::ExecutableFolder(),
+                                              engine.HostsTable(), engine.Requests(), engine.Log(),
+                                              &main_window, &log_window);
   main_window.SetSettingsWindow(&settings_window);
-  melvoro::ui::TForm5 charts_window(engine.Charts());
+  melvoro::ui::ChartsWindow charts_window(engine.Charts());
   main_window.SetChartsWindow(&charts_window);
-  melvoro::ui::TformFeedback feedback_window(engine.Settings(), engine.HostsTable(), engine.Requests(),
-                                             engine.Log(), shell);
-  QObject::connect(&settings_window, &melvoro::ui::TformSettings::feedbackRequested, &feedback_window,
-                   &melvoro::ui::TformFeedback::ShowWithCaption);
+  melvoro::ui::FeedbackWindow feedback_window(engine.Settings(), engine.HostsTable(), engine.Requests(),
+                                              engine.Log(), shell);
+  QObject::connect(&settings_window, &melvoro::ui::SettingsWindow::feedbackRequested, &feedback_window,
+                   &melvoro::ui::FeedbackWindow::ShowWithCaption);
   // Nothing opens it: no part of the program downloads a new executable yet.
-  melvoro::ui::TformAutoUpdate update_window(shell, engine.Queue(), boxes,
-                                             melvoro::FromOsPath(melvoro::ExecutablePath()),
-                                             [&main_window] { main_window.close(); });
+  melvoro::ui::UpdateWindow update_window(shell, engine.Queue(), boxes,
+                                          melvoro::FromOsPath(melvoro::ExecutablePath()),
+                                          [&main_window] { main_window.close(); });
 
-  QObject::connect(&main_window, &melvoro::ui::TformMa::Closed, &app, &QApplication::quit,
+  QObject::connect(&main_window, &melvoro::ui::MainWindow::Closed, &app, &QApplication::quit,
                    Qt::QueuedConnection);
   // Ctrl+C in a terminal, or the session ending, closes the window as the user would.
   const melvoro::ui::QuitOnSignal stop([&main_window] { main_window.close(); });

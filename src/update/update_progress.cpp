@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "core/cp1251.h"
-#include "core/texts.h"
+#include "core/text/cp1251.h"
+#include "core/text/texts.h"
 
 namespace melvoro {
 

@@ -1,7 +1,7 @@
 #include "update/update_script.h"
 
-#include "core/temp_name.h"
-#include "core/texts.h"
+#include "core/os/temp_name.h"
+#include "core/text/texts.h"
 
 namespace melvoro {
 

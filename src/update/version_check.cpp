@@ -3,11 +3,11 @@
 #include <optional>
 #include <vector>
 
-#include "core/activity_indicator.h"
-#include "core/console_message_boxes.h"
-#include "core/event_loop.h"
-#include "core/gethttp.h"
-#include "core/texts.h"
+#include "core/http/http_request.h"
+#include "core/log/activity_indicator.h"
+#include "core/os/console_message_boxes.h"
+#include "core/os/event_loop.h"
+#include "core/text/texts.h"
 
 namespace melvoro {
 
@@ -104,12 +104,12 @@ UpdateCheckResult CheckForUpdate(const Hosts& hosts, std::string_view own_versio
   ActivityIndicator activity;
   ConsoleMessageBoxes boxes;  // unused: the worker has its own error handler
   std::optional<UpdateCheckResult> result;
-  auto worker = std::make_unique<TGethttp>(RequestContext{loop, activity, boxes});
+  auto worker = std::make_unique<HttpRequest>(RequestContext{loop, activity, boxes});
   worker->Url = VersionFileUrl(hosts);
   worker->MaxMemoryBody = kMaxBody;
-  worker->OnDone = [&](TGethttp& done) { result = ReadVersionFile(done.Response, own_version); };
-  worker->OnError = [&](TGethttp&, const std::string& message) { result = Failed(message); };
-  TGethttp::Start(std::move(worker));
+  worker->OnDone = [&](HttpRequest& done) { result = ReadVersionFile(done.Response, own_version); };
+  worker->OnError = [&](HttpRequest&, const std::string& message) { result = Failed(message); };
+  HttpRequest::Start(std::move(worker));
   // The worker's last word is the end of its activity; it must be heard before the loop goes.
   loop.RunUntil([&] { return result.has_value() && !activity.Active(); }, std::chrono::hours(1));
   return result.value_or(Failed(texts::kErrUnknown));

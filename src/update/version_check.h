@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/hosts.h"
+#include "core/http/hosts.h"
 
 namespace melvoro {
 

@@ -6,13 +6,13 @@
 #include <map>
 #include <optional>
 
-#include "core/cp1251.h"
-#include "core/hosts_config.h"
-#include "core/ini_file.h"
-#include "core/message_box.h"
-#include "core/os_path.h"
-#include "core/texts.h"
-#include "core/user_folders.h"
+#include "core/config/hosts_config.h"
+#include "core/config/ini_file.h"
+#include "core/os/message_box.h"
+#include "core/os/os_path.h"
+#include "core/os/user_folders.h"
+#include "core/text/cp1251.h"
+#include "core/text/texts.h"
 #include "settings/settings_form_logic.h"
 #include "support/recording_boxes.h"
 #include "support/temp_dir.h"
@@ -28,7 +28,7 @@ std::string W(std::u8string_view utf8) {
   return Utf8ToCp1251(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size()));
 }
 
-std::vector<std::pair<std::string, std::string>> Entries(const TArray& table) {
+std::vector<std::pair<std::string, std::string>> Entries(const SettingsTable& table) {
   std::vector<std::pair<std::string, std::string>> out;
   for (int i = 0; i < table.Count(); ++i) out.emplace_back(table.KeyAt(i), table.ValueAt(i));
   return out;
@@ -55,7 +55,7 @@ class LoadConfigurationTest : public ::testing::Test {
 };
 
 TEST(SettingsTable, KeysAreExactAndKeepTheirPlace) {
-  TArray table;
+  SettingsTable table;
   EXPECT_EQ(table.Get("missing"), "");
   table.Set("ThreadsCount", "5");
   table.Set("threadscount", "3");
@@ -251,7 +251,7 @@ TEST(ConfigFilePath, BesideAWritableProgramElseInTheUsersConfigFolder) {
   const std::filesystem::path installed = program.path() / "not-there";
   const std::filesystem::path file = config.path() / "melvoro" / "config.ini";
   ASSERT_EQ(ConfigFilePath(installed), file);
-  TArray saved;
+  SettingsTable saved;
   saved.Set("ThreadsCount", "7");
   SaveSettings(saved, IniFile(file));  // makes the folder
   RecordingBoxes boxes;

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "auth_fixture.h"
-#include "core/hosts.h"
+#include "core/http/hosts.h"
 
 namespace melvoro {
 namespace {

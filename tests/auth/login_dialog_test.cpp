@@ -10,14 +10,14 @@
 #include <regex>
 
 #include "cookie_store.h"
-#include "core/activity_indicator.h"
-#include "core/cp1251.h"
-#include "core/gethttp.h"
+#include "core/http/http_request.h"
+#include "core/log/activity_indicator.h"
 #include "core/request_harness.h"
+#include "core/text/cp1251.h"
 #include "login_dialog.h"
+#include "qt_seams/qt_ui_thread.h"
 #include "support/netsim_process.h"
 #include "support/temp_dir.h"
-#include "ui/qt_ui_thread.h"
 
 namespace melvoro {
 namespace {
@@ -125,9 +125,9 @@ TEST(AuthDialog, CancellingALogInThatHangsClosesAtOnceAndSavesNothing) {
     ui::QtUiThread ui;
     ActivityIndicator activity;
     test::RecordingBoxes boxes;
-    auto arm = std::make_unique<TGethttp>(RequestContext{ui, activity, boxes});
+    auto arm = std::make_unique<HttpRequest>(RequestContext{ui, activity, boxes});
     arm->Url = netsim.Url("/_netsim/arm?path=/&fault=stall");
-    TGethttp::Start(std::move(arm));
+    HttpRequest::Start(std::move(arm));
     ASSERT_TRUE(WaitUntil([&] { return ui.RunningWorkers() == 0; }));
     ASSERT_TRUE(boxes.shown.empty());
   }

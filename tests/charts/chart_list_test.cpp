@@ -2,8 +2,8 @@
 // may fill it, and the hand-off to the download list.
 #include "charts/chart_list.h"
 
-#include "core/cp1251.h"
-#include "core/texts.h"
+#include "core/text/cp1251.h"
+#include "core/text/texts.h"
 #include "downloads/queue_fixture.h"
 #include "support/netsim_process.h"
 

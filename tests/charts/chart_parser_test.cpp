@@ -3,7 +3,7 @@
 
 #include "charts/chart_parser.h"
 #include "charts/stations.h"
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 
 namespace melvoro::test {
 namespace {

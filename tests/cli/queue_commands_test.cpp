@@ -1,6 +1,6 @@
 // melvoro-cli search, page, get and play as a user runs them.
 #include "cli_fixture.h"
-#include "core/file_io.h"
+#include "core/os/file_io.h"
 
 namespace melvoro::test {
 namespace {

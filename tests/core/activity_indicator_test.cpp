@@ -1,4 +1,4 @@
-#include "core/activity_indicator.h"
+#include "core/log/activity_indicator.h"
 
 #include <gtest/gtest.h>
 

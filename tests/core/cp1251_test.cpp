@@ -1,4 +1,4 @@
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/ini_file.h"
+#include "core/config/ini_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 #include "support/temp_dir.h"
 
 namespace melvoro {

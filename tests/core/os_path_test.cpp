@@ -1,4 +1,4 @@
-#include "core/os_path.h"
+#include "core/os/os_path.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 #include "support/temp_dir.h"
 
 namespace melvoro {

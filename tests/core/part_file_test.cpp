@@ -1,5 +1,5 @@
 // The temporary file of a transfer: only ever our own regular file, whatever stands under its name.
-#include "core/part_file.h"
+#include "core/http/part_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

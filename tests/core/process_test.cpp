@@ -1,4 +1,4 @@
-#include "core/process.h"
+#include "core/os/process.h"
 
 #include <signal.h>
 #include <sys/resource.h>

@@ -1,8 +1,8 @@
-#include "core/program_log.h"
+#include "core/log/program_log.h"
 
 #include <gtest/gtest.h>
 
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 
 namespace melvoro {
 namespace {

@@ -25,19 +25,19 @@ void RequestHarness::Record(std::string what, int value, std::string text) {
   log.push_back(std::move(n));
 }
 
-std::unique_ptr<TGethttp> RequestHarness::NewWorker(const std::string& url) {
-  auto worker = std::make_unique<TGethttp>(RequestContext{loop, activity, boxes});
+std::unique_ptr<HttpRequest> RequestHarness::NewWorker(const std::string& url) {
+  auto worker = std::make_unique<HttpRequest>(RequestContext{loop, activity, boxes});
   worker->Url = url;
-  worker->OnProgress = [this](TGethttp&, std::uint8_t percent) { Record("progress", percent); };
-  worker->OnDone = [this](TGethttp& w) { Record("done", w.StatusCode); };
-  worker->OnError = [this](TGethttp&, const std::string& message) { Record("error", 0, message); };
+  worker->OnProgress = [this](HttpRequest&, std::uint8_t percent) { Record("progress", percent); };
+  worker->OnDone = [this](HttpRequest& w) { Record("done", w.StatusCode); };
+  worker->OnError = [this](HttpRequest&, const std::string& message) { Record("error", 0, message); };
   return worker;
 }
 
-std::vector<Notification> RequestHarness::Run(std::unique_ptr<TGethttp> worker) {
+std::vector<Notification> RequestHarness::Run(std::unique_ptr<HttpRequest> worker) {
   const std::size_t first = log.size();
   const int target = ends + 1;
-  TGethttp::Start(std::move(worker));
+  HttpRequest::Start(std::move(worker));
   WaitForEnds(target);
   return {log.begin() + static_cast<std::ptrdiff_t>(first), log.end()};
 }

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "core/activity_indicator.h"
-#include "core/event_loop.h"
-#include "core/gethttp.h"
-#include "core/message_box.h"
+#include "core/http/http_request.h"
+#include "core/log/activity_indicator.h"
+#include "core/os/event_loop.h"
+#include "core/os/message_box.h"
 #include "support/recording_boxes.h"
 
 namespace melvoro::test {
@@ -28,10 +28,10 @@ class RequestHarness {
   RequestHarness();
 
   // A worker wired to record its notifications; configure it, then Start() it.
-  std::unique_ptr<TGethttp> NewWorker(const std::string& url);
+  std::unique_ptr<HttpRequest> NewWorker(const std::string& url);
 
   // Starts worker and runs the loop until it has ended (or 30 s passed).
-  std::vector<Notification> Run(std::unique_ptr<TGethttp> worker);
+  std::vector<Notification> Run(std::unique_ptr<HttpRequest> worker);
 
   // Runs the loop until `count` requests have ended.
   bool WaitForEnds(int count, std::chrono::milliseconds timeout = std::chrono::seconds(30));

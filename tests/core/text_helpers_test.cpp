@@ -1,8 +1,8 @@
-#include "core/text_helpers.h"
+#include "core/text/text_helpers.h"
 
 #include <gtest/gtest.h>
 
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 
 namespace melvoro {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/ui_thread.h"
+#include "core/os/ui_thread.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <thread>
 
-#include "core/event_loop.h"
+#include "core/os/event_loop.h"
 
 namespace melvoro {
 namespace {

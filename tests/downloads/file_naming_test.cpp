@@ -4,9 +4,9 @@
 
 #include <set>
 
-#include "core/cp1251.h"
-#include "core/file_io.h"
-#include "core/os_path.h"
+#include "core/os/file_io.h"
+#include "core/os/os_path.h"
+#include "core/text/cp1251.h"
 #include "downloads/album_playlist.h"
 #include "support/temp_dir.h"
 

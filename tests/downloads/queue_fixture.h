@@ -9,15 +9,15 @@
 #include <vector>
 
 #include "app/engine.h"
-#include "core/activity_indicator.h"
-#include "core/event_loop.h"
-#include "core/hosts.h"
-#include "core/message_box.h"
-#include "core/program_log.h"
-#include "core/settings_table.h"
+#include "core/config/settings_table.h"
+#include "core/http/hosts.h"
+#include "core/log/activity_indicator.h"
+#include "core/log/program_log.h"
+#include "core/os/event_loop.h"
+#include "core/os/message_box.h"
 #include "downloads/download_queue.h"
-#include "search/melvoro_controller.h"
 #include "search/result_rows.h"
+#include "search/search_controller.h"
 #include "support/recording_boxes.h"
 #include "support/temp_dir.h"
 
@@ -58,10 +58,10 @@ class QueueFixture : public ::testing::Test {
   RecordingBoxes boxes;
   TempDir dir;
   Engine engine;
-  TArray& settings = engine.Settings();
+  SettingsTable& settings = engine.Settings();
   ProgramLog& log = engine.Log();
   RequestContext context = engine.Requests();
-  tMelvoro& controller = engine.Controller();
+  SearchController& controller = engine.Controller();
   ResultRows& results = engine.Results();
   DownloadQueue& queue = engine.Queue();
 };

@@ -1,7 +1,7 @@
 // What the transfer handlers, retries, look-up answers and the album table do to the rows.
 #include <filesystem>
 
-#include "core/file_io.h"
+#include "core/os/file_io.h"
 #include "downloads/queue_fixture.h"
 #include "support/temp_dir.h"
 
@@ -11,15 +11,15 @@ namespace {
 class QueueHandlers : public QueueFixture {
  protected:
   // A worker as the handlers see it; it never runs.
-  std::unique_ptr<TGethttp> WorkerFor(int index, std::uint32_t length) {
-    auto worker = std::make_unique<TGethttp>(context);
+  std::unique_ptr<HttpRequest> WorkerFor(int index, std::uint32_t length) {
+    auto worker = std::make_unique<HttpRequest>(context);
     worker->ItemIndex = index;
     worker->ItemText = queue.List().Row(index).Name;
     worker->ContentLength = length;
     return worker;
   }
-  static song Song(const std::string& artist, const std::string& title) {
-    song s;
+  static Song MakeSong(const std::string& artist, const std::string& title) {
+    Song s;
     s.Artist = artist;
     s.Title = title;
     s.Link = "http://cs1.x/u00001/audio/" + title + ".mp3";
@@ -88,8 +88,8 @@ TEST_F(QueueHandlers, ATickMarksATransferThatReceivesNothingUntilDataArrives) {
 }
 
 TEST_F(QueueHandlers, CompletionColoursTheResultRowOnlyWhileItStillShowsTheSong) {
-  std::vector<song> songs;
-  for (int i = 1; i <= 7; ++i) songs.push_back(Song("Artist", "Song " + std::to_string(i)));
+  std::vector<Song> songs;
+  for (int i = 1; i <= 7; ++i) songs.push_back(MakeSong("Artist", "Song " + std::to_string(i)));
   results.ShowResults(songs);
   ASSERT_TRUE(results.Queue(7));
   const int row = queue.AddFoundSong(7, results.NameText(7), results.Row(7).Song.Link);
@@ -101,7 +101,7 @@ TEST_F(QueueHandlers, CompletionColoursTheResultRowOnlyWhileItStillShowsTheSong)
   EXPECT_EQ(results.Row(7).State, ResultRowState::Downloaded);
   EXPECT_EQ(results.Row(7).Progress, 100);
 
-  songs[5] = Song("Other", "Song");  // a new search put another song into row 6
+  songs[5] = MakeSong("Other", "Song");  // a new search put another song into row 6
   results.ShowResults(songs);
   queue.DownloadDone(*replaced);
   EXPECT_EQ(results.Row(6).State, ResultRowState::Fresh);

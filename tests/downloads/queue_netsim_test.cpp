@@ -1,7 +1,7 @@
 // The queue against netsim: songs found by a search, downloaded, looked up and refused.
 #include <filesystem>
 
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 #include "downloads/queue_fixture.h"
 #include "support/netsim_process.h"
 

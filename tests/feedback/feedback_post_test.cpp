@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "core/activity_indicator.h"
-#include "core/cp1251.h"
-#include "core/event_loop.h"
-#include "core/program_log.h"
-#include "core/texts.h"
+#include "core/log/activity_indicator.h"
+#include "core/log/program_log.h"
+#include "core/os/event_loop.h"
+#include "core/text/cp1251.h"
+#include "core/text/texts.h"
 #include "support/netsim_process.h"
 #include "support/recording_boxes.h"
 

@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-#include "core/activity_indicator.h"
-#include "core/cp1251.h"
-#include "core/event_loop.h"
-#include "core/program_log.h"
-#include "core/settings_table.h"
+#include "core/config/settings_table.h"
+#include "core/log/activity_indicator.h"
+#include "core/log/program_log.h"
+#include "core/os/event_loop.h"
+#include "core/text/cp1251.h"
 #include "friends/friends_list.h"
 #include "friends/name_order.h"
 #include "support/netsim_process.h"
@@ -49,10 +49,10 @@ class Friends : public ::testing::Test {
   EventLoop loop;
   ActivityIndicator activity;
   RecordingBoxes boxes;
-  TArray settings;
+  SettingsTable settings;
   Hosts hosts = netsim.HostsTable();
   ProgramLog log;
-  tMelvoro controller{RequestContext{loop, activity, boxes}, settings, hosts, log};
+  SearchController controller{RequestContext{loop, activity, boxes}, settings, hosts, log};
   FriendsList list{RequestContext{loop, activity, boxes}, settings, hosts, log, controller};
   std::vector<std::optional<Picture>> pictures;
 };
@@ -114,7 +114,7 @@ TEST_F(Friends, SelectionShowsThePlaceholderThenOnlyAWholeJpeg) {
 }
 
 TEST_F(Friends, AnIdThatIsNotA32BitNumberClearsTheChoiceAndOpensNothing) {
-  EXPECT_FALSE(list.OpenChosen([](std::vector<song>) {}));  // nothing chosen at start
+  EXPECT_FALSE(list.OpenChosen([](std::vector<Song>) {}));  // nothing chosen at start
   list.LoadFriends();
   WaitList();
   list.Select(IndexOf("Аня Ветрова"));
@@ -122,7 +122,7 @@ TEST_F(Friends, AnIdThatIsNotA32BitNumberClearsTheChoiceAndOpensNothing) {
     list.Select(IndexOf(name));
     EXPECT_EQ(list.ChoiceName(), Utf8ToCp1251(name));
     EXPECT_EQ(list.ChoiceTag(), 0);
-    EXPECT_FALSE(list.OpenChosen([](std::vector<song>) {}));
+    EXPECT_FALSE(list.OpenChosen([](std::vector<Song>) {}));
   }
   WaitQuiet();
   for (const auto& r : netsim.Requests()) EXPECT_EQ(r.request_line.find("/audio.php"), std::string::npos);
@@ -130,8 +130,8 @@ TEST_F(Friends, AnIdThatIsNotA32BitNumberClearsTheChoiceAndOpensNothing) {
 
 TEST_F(Friends, ContinueOpensTheListOfEachKindUnderItsTitle) {
   const std::string app = " (Melvoro в. " MELVORO_VERSION ")";
-  std::vector<song> got;
-  const auto keep = [&](std::vector<song> s) { got = std::move(s); };
+  std::vector<Song> got;
+  const auto keep = [&](std::vector<Song> s) { got = std::move(s); };
   const auto wait = [&] {
     return loop.RunUntil([&] { return !controller.Busy(); }, std::chrono::seconds(10));
   };

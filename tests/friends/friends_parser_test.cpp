@@ -1,7 +1,7 @@
 // The friends and groups patterns and the picture address rules, which differ between them.
 #include <gtest/gtest.h>
 
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 #include "friends/friends_parser.h"
 #include "friends/jpeg_picture.h"
 

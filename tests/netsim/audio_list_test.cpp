@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "core/cp1251.h"
-#include "core/regex.h"
-#include "core/text_helpers.h"
+#include "core/text/cp1251.h"
+#include "core/text/regex.h"
+#include "core/text/text_helpers.h"
 #include "netsim/catalogue.h"
 #include "site_patterns.h"
 #include "support/netsim_process.h"

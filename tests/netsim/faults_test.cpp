@@ -4,7 +4,7 @@
 #include <chrono>
 #include <string>
 
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 #include "support/netsim_process.h"
 #include "wire_client.h"
 

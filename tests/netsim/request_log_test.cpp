@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "core/cp1251.h"
-#include "core/text_helpers.h"
+#include "core/text/cp1251.h"
+#include "core/text/text_helpers.h"
 #include "support/netsim_process.h"
 #include "wire_client.h"
 

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/cp1251.h"
-#include "core/regex.h"
+#include "core/text/cp1251.h"
+#include "core/text/regex.h"
 #include "support/netsim_process.h"
 #include "support/program_run.h"
 #include "wire_client.h"

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "core/cp1251.h"
-#include "core/os_path.h"
-#include "core/temp_name.h"
+#include "core/os/os_path.h"
+#include "core/os/temp_name.h"
+#include "core/text/cp1251.h"
 #include "playback/play_playlist.h"
 #include "support/temp_dir.h"
 

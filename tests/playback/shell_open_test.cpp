@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "core/cp1251.h"
-#include "core/program_log.h"
-#include "core/system_shell.h"
+#include "core/log/program_log.h"
+#include "core/os/system_shell.h"
+#include "core/text/cp1251.h"
 #include "playback/shell_open.h"
 #include "support/program_run.h"
 #include "support/temp_dir.h"

@@ -1,13 +1,13 @@
 // The controller against netsim: what a search sends, one request at a time, look-ups.
 #include <gtest/gtest.h>
 
-#include "core/activity_indicator.h"
-#include "core/cp1251.h"
-#include "core/event_loop.h"
-#include "core/message_box.h"
-#include "core/program_log.h"
-#include "core/settings_table.h"
-#include "search/melvoro_controller.h"
+#include "core/config/settings_table.h"
+#include "core/log/activity_indicator.h"
+#include "core/log/program_log.h"
+#include "core/os/event_loop.h"
+#include "core/os/message_box.h"
+#include "core/text/cp1251.h"
+#include "search/search_controller.h"
 #include "support/netsim_process.h"
 #include "support/recording_boxes.h"
 
@@ -41,23 +41,23 @@ class Controller : public ::testing::Test {
   EventLoop loop;
   ActivityIndicator activity;
   RecordingBoxes boxes;
-  TArray settings;
+  SettingsTable settings;
   Hosts hosts = netsim.HostsTable();
   ProgramLog log;
   Rows rows;
-  tMelvoro controller{RequestContext{loop, activity, boxes}, settings, hosts, log};
+  SearchController controller{RequestContext{loop, activity, boxes}, settings, hosts, log};
 };
 
 TEST_F(Controller, ASearchSendsTheQueryInWindows1251WithTheCookieAndRefusesASecond) {
-  std::vector<song> got;
+  std::vector<Song> got;
   const std::string query = Utf8ToCp1251("Би-2 Полковнику");
-  ASSERT_TRUE(controller.Search(query, [&](std::vector<song> s) { got = std::move(s); }));
+  ASSERT_TRUE(controller.Search(query, [&](std::vector<Song> s) { got = std::move(s); }));
   EXPECT_EQ(controller.ListTitle,
             query.substr(0, 0) + Utf8ToCp1251("Поиск Би-2 Полковнику (Melvoro в. " MELVORO_VERSION ")"));
 
   // Busy: no request, no change, not even of the title.
-  EXPECT_FALSE(controller.Search("other", [&](std::vector<song>) { ADD_FAILURE(); }));
-  EXPECT_FALSE(controller.LoadPage(netsim.Url("/audio.php"), [&](std::vector<song>) { ADD_FAILURE(); }));
+  EXPECT_FALSE(controller.Search("other", [&](std::vector<Song>) { ADD_FAILURE(); }));
+  EXPECT_FALSE(controller.LoadPage(netsim.Url("/audio.php"), [&](std::vector<Song>) { ADD_FAILURE(); }));
   EXPECT_FALSE(controller.FindForItem("x", 3));
   EXPECT_EQ(controller.QueueIndex(), 0);
   EXPECT_EQ(Cp1251ToUtf8(controller.ListTitle), "Поиск Би-2 Полковнику (Melvoro в. " MELVORO_VERSION ")");
@@ -74,9 +74,9 @@ TEST_F(Controller, ASearchSendsTheQueryInWindows1251WithTheCookieAndRefusesASeco
 
 TEST_F(Controller, AnAudioListPageKeepsTheTitleAndAFailureShowsTheMessage) {
   controller.ListTitle = "mine";
-  std::vector<song> got;
+  std::vector<Song> got;
   ASSERT_TRUE(
-      controller.LoadPage("http://" + hosts.Network + "/audio.php", [&](std::vector<song> s) { got = s; }));
+      controller.LoadPage("http://" + hosts.Network + "/audio.php", [&](std::vector<Song> s) { got = s; }));
   ASSERT_TRUE(Wait());
   EXPECT_FALSE(got.empty());
   EXPECT_EQ(controller.ListTitle, "mine");
@@ -84,7 +84,7 @@ TEST_F(Controller, AnAudioListPageKeepsTheTitleAndAFailureShowsTheMessage) {
 
   got.clear();
   ASSERT_TRUE(controller.LoadPage("http://" + hosts.Network + "/audio.php?netsim_fault=500",
-                                  [&](std::vector<song> s) { got = s; }));
+                                  [&](std::vector<Song> s) { got = s; }));
   ASSERT_TRUE(Wait());
   ASSERT_EQ(boxes.Texts().size(), 1u);
   EXPECT_EQ(Cp1251ToUtf8(boxes.Texts()[0]), "Неверный ответ сервера - 500");

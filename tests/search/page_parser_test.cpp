@@ -1,14 +1,14 @@
 // Cutting pages into songs: which pattern, which groups, and what a malformed row costs.
 #include <gtest/gtest.h>
 
-#include "core/activity_indicator.h"
-#include "core/console_message_boxes.h"
-#include "core/event_loop.h"
-#include "core/program_log.h"
-#include "core/settings_table.h"
-#include "core/texts.h"
-#include "search/melvoro_controller.h"
+#include "core/config/settings_table.h"
+#include "core/log/activity_indicator.h"
+#include "core/log/program_log.h"
+#include "core/os/console_message_boxes.h"
+#include "core/os/event_loop.h"
+#include "core/text/texts.h"
 #include "search/page_parser.h"
+#include "search/search_controller.h"
 
 namespace melvoro {
 namespace {
@@ -83,10 +83,10 @@ TEST(ParsePage, APageWithoutARowIsLoggedWithItsText) {
   EventLoop loop;
   ActivityIndicator activity;
   ConsoleMessageBoxes boxes;
-  TArray settings;
+  SettingsTable settings;
   Hosts hosts;
   ProgramLog log;
-  tMelvoro controller(RequestContext{loop, activity, boxes}, settings, hosts, log);
+  SearchController controller(RequestContext{loop, activity, boxes}, settings, hosts, log);
   EXPECT_TRUE(controller.ParsePage(std::string(kMarker) + "</table>").empty());
   ASSERT_EQ(log.Count(), 1u);
   EXPECT_EQ(log.At(0).Icon, kLogNothingFound);
@@ -120,10 +120,10 @@ TEST(ParsePage, ACraftedPageIsCutShortKeepingItsRowsAndSaysSo) {
   EventLoop loop;
   ActivityIndicator activity;
   ConsoleMessageBoxes boxes;
-  TArray settings;
+  SettingsTable settings;
   Hosts hosts;
   ProgramLog log;
-  tMelvoro controller(RequestContext{loop, activity, boxes}, settings, hosts, log);
+  SearchController controller(RequestContext{loop, activity, boxes}, settings, hosts, log);
   EXPECT_TRUE(controller.ParsePage(crafted + R"(id="title1">)").empty());
   ASSERT_EQ(log.Count(), 1u);
   EXPECT_EQ(log.At(0).Icon, kLogError);

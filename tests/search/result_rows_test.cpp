@@ -6,8 +6,8 @@
 namespace melvoro {
 namespace {
 
-std::vector<song> Songs(int count, const std::string& prefix = "Song ") {
-  std::vector<song> songs(static_cast<std::size_t>(count));
+std::vector<Song> Songs(int count, const std::string& prefix = "Song ") {
+  std::vector<Song> songs(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) {
     songs[static_cast<std::size_t>(i)].Artist = "Artist";
     songs[static_cast<std::size_t>(i)].Title = prefix + std::to_string(i + 1);

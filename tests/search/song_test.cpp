@@ -19,7 +19,7 @@ TEST(AudioLink, StorageDomainMayCarryAPort) {
 }
 
 TEST(Song, NameAndMatchText) {
-  song s;
+  Song s;
   s.Artist = "A";
   s.Title = "B";
   EXPECT_EQ(s.Name(), "A - B");

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "core/file_io.h"
+#include "core/os/file_io.h"
 #include "support/temp_dir.h"
 
 namespace melvoro {

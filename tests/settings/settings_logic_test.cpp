@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 #include "settings/settings_form_logic.h"
 #include "support/temp_dir.h"
 
@@ -70,7 +70,7 @@ TEST(SettingsLogic, NumberFieldTakesTwoDigitsAndArrowsStayWithinRange) {
 }
 
 TEST(SettingsLogic, FieldsAreStoredAsTyped) {
-  TArray settings;
+  SettingsTable settings;
   settings.Set("cookie", "remixsid=1");
   settings.Set("ThreadsCount", "5");
   StoreFields(settings, {.UploadDir = "/no/such/folder", .Email = "me@example.test", .ThreadsCount = ""});
@@ -87,7 +87,7 @@ TEST(SettingsLogic, SavingWritesEveryEntryButTheCookieIntoItsSection) {
   const auto path = dir.Write("config.ini",
                               "[Authorization]\r\ncookie=remixsid=saved\r\nemail=old@a.test\r\n"
                               "[Melvoro]\r\nUploadDir=/old/\r\nCookie=kept as it was\r\nOwn=1\r\n");
-  TArray settings;
+  SettingsTable settings;
   settings.Set("email", "new@a.test");
   settings.Set("UploadDir", std::string(W1251(u8"/музыка")));
   settings.Set("Own", "1");
@@ -111,7 +111,7 @@ TEST(SettingsLogic, SavingWritesEveryEntryButTheCookieIntoItsSection) {
 TEST(SettingsLogic, AFailedSaveThrowsAndLeavesNoFileBehind) {
   const TempDir dir;
   std::filesystem::create_directory(dir / "config.ini");  // cannot be read as a file
-  TArray settings;
+  SettingsTable settings;
   settings.Set("ThreadsCount", "5");
   EXPECT_ANY_THROW(SaveSettings(settings, IniFile(dir / "config.ini")));
   EXPECT_TRUE(std::filesystem::is_directory(dir / "config.ini"));

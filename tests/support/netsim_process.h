@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/hosts.h"
+#include "core/http/hosts.h"
 #include "support/temp_dir.h"
 
 namespace melvoro::test {

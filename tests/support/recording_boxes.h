@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/message_box.h"
+#include "core/os/message_box.h"
 
 namespace melvoro::test {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/shell.h"
+#include "core/os/shell.h"
 
 namespace melvoro::test {
 

@@ -8,12 +8,12 @@
 #include <string>
 
 #include "app/engine.h"
-#include "core/shell.h"
+#include "core/os/shell.h"
+#include "qt_seams/qt_message_boxes.h"
+#include "qt_seams/qt_ui_thread.h"
 #include "support/netsim_process.h"
 #include "support/temp_dir.h"
-#include "ui/form_ma.h"
-#include "ui/qt_message_boxes.h"
-#include "ui/qt_ui_thread.h"
+#include "ui/main_window/main_window.h"
 
 namespace melvoro::test {
 

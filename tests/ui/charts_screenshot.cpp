@@ -10,7 +10,7 @@
 
 #include "seam_wait.h"
 #include "support/screenshot.h"
-#include "ui/form_charts.h"
+#include "ui/charts/charts_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
   if (out.isEmpty()) return 2;
   melvoro::test::ScreenshotEngine scene;
   melvoro::Engine& engine = scene.engine();
-  melvoro::ui::TForm5 window(engine.Charts());
+  melvoro::ui::ChartsWindow window(engine.Charts());
   window.show();
 
   QComboBox* stations = window.SpbStationBox();

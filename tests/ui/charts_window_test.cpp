@@ -11,13 +11,13 @@
 #include <QTest>
 
 #include "app/engine.h"
-#include "core/cp1251.h"
-#include "core/texts.h"
+#include "core/text/cp1251.h"
+#include "core/text/texts.h"
+#include "qt_seams/qt_ui_thread.h"
 #include "seam_wait.h"
 #include "support/netsim_process.h"
 #include "support/recording_boxes.h"
-#include "ui/form_charts.h"
-#include "ui/qt_ui_thread.h"
+#include "ui/charts/charts_window.h"
 
 namespace melvoro::test {
 namespace {
@@ -44,7 +44,7 @@ class ChartsWindowTest : public ::testing::Test {
   ui::QtUiThread ui;
   RecordingBoxes boxes;
   Engine engine;
-  ui::TForm5 window;
+  ui::ChartsWindow window;
 };
 
 TEST_F(ChartsWindowTest, TheWindowHasEveryControlAndItsClientSize) {

@@ -4,16 +4,16 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "core/activity_indicator.h"
-#include "core/hosts.h"
-#include "core/program_log.h"
-#include "core/settings_table.h"
-#include "core/texts.h"
+#include "core/config/settings_table.h"
+#include "core/http/hosts.h"
+#include "core/log/activity_indicator.h"
+#include "core/log/program_log.h"
+#include "core/text/texts.h"
+#include "qt_seams/qt_message_boxes.h"
+#include "qt_seams/qt_text.h"
+#include "qt_seams/qt_ui_thread.h"
 #include "support/screenshot.h"
-#include "ui/form_feedback.h"
-#include "ui/qt_message_boxes.h"
-#include "ui/qt_text.h"
-#include "ui/qt_ui_thread.h"
+#include "ui/feedback/feedback_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -24,12 +24,12 @@ int main(int argc, char** argv) {
   melvoro::ActivityIndicator activity;
   melvoro::ProgramLog log;
   melvoro::test::NoShell shell;
-  melvoro::TArray settings;
+  melvoro::SettingsTable settings;
   settings.Set("email", "listener@example.org");
   melvoro::Hosts hosts;
   hosts.Support = "support.melvoro.net";
-  melvoro::ui::TformFeedback window(settings, hosts, melvoro::RequestContext{ui, activity, boxes}, log,
-                                    shell);
+  melvoro::ui::FeedbackWindow window(settings, hosts, melvoro::RequestContext{ui, activity, boxes}, log,
+                                     shell);
   window.ShowWithCaption(melvoro::ui::ToQString(melvoro::texts::kReportProblemCaption));
   window.DescriptionBox()->setPlainText(
       QString::fromUtf8("Поиск по запросу «Кино» ничего не находит, хотя вчера находил.\n"

@@ -11,22 +11,22 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "core/activity_indicator.h"
-#include "core/cp1251.h"
-#include "core/hosts.h"
-#include "core/program_log.h"
-#include "core/settings_table.h"
-#include "core/texts.h"
+#include "core/config/settings_table.h"
+#include "core/http/hosts.h"
+#include "core/log/activity_indicator.h"
+#include "core/log/program_log.h"
+#include "core/text/cp1251.h"
+#include "core/text/texts.h"
 #include "feedback/feedback_post.h"
+#include "qt_seams/qt_text.h"
+#include "qt_seams/qt_ui_thread.h"
 #include "seam_wait.h"
 #include "support/netsim_process.h"
 #include "support/recording_boxes.h"
 #include "support/recording_shell.h"
-#include "ui/form_feedback.h"
-#include "ui/form_settings.h"
-#include "ui/help_hint.h"
-#include "ui/qt_text.h"
-#include "ui/qt_ui_thread.h"
+#include "ui/feedback/feedback_window.h"
+#include "ui/settings/settings_window.h"
+#include "ui/widgets/help_hint.h"
 
 namespace melvoro {
 namespace {
@@ -37,8 +37,8 @@ using test::WaitUntil;
 struct FeedbackFixture {
   explicit FeedbackFixture(Hosts hosts_table) : hosts(std::move(hosts_table)) {
     settings.Set("email", "me@x.ru");
-    window =
-        std::make_unique<ui::TformFeedback>(settings, hosts, RequestContext{ui, activity, boxes}, log, shell);
+    window = std::make_unique<ui::FeedbackWindow>(settings, hosts, RequestContext{ui, activity, boxes}, log,
+                                                  shell);
   }
   template <typename Widget>
   Widget& Find(const char* name) const {
@@ -48,13 +48,13 @@ struct FeedbackFixture {
   }
 
   Hosts hosts;
-  TArray settings;
+  SettingsTable settings;
   ui::QtUiThread ui;
   ActivityIndicator activity;
   test::RecordingBoxes boxes;
   ProgramLog log;
   RecordingShell shell;
-  std::unique_ptr<ui::TformFeedback> window;
+  std::unique_ptr<ui::FeedbackWindow> window;
 };
 
 Hosts SupportAt(const std::string& host) {
@@ -65,7 +65,7 @@ Hosts SupportAt(const std::string& host) {
 
 TEST(FeedbackWindow, PanelsFollowTheResizeRuleAndShowingRefillsTheEmail) {
   FeedbackFixture f(SupportAt("support.localhost:8080"));
-  ui::TformFeedback& window = *f.window;
+  ui::FeedbackWindow& window = *f.window;
   window.ShowWithCaption(ui::ToQString(texts::kSupportCaption));
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   EXPECT_EQ(window.windowTitle(), ui::ToQString(texts::kSupportCaption));
@@ -122,7 +122,7 @@ TEST(FeedbackWindow, HelpMarksAndTheSupportLink) {
 TEST(FeedbackWindow, SendPostsTheFormThenHidesAndAFailureLeavesItSendable) {
   test::NetsimProcess netsim;
   FeedbackFixture f(netsim.HostsTable());
-  ui::TformFeedback& window = *f.window;
+  ui::FeedbackWindow& window = *f.window;
   f.log.AddLogEntry("a<b>", "", kLogError);
   window.show();
   window.DescriptionBox()->setPlainText(QString::fromUtf8("Не качает & <всё>"));

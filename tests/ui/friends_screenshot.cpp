@@ -9,18 +9,18 @@
 
 #include "seam_wait.h"
 #include "support/screenshot.h"
-#include "ui/form_ma.h"
-#include "ui/friends_frame.h"
+#include "ui/friends/friends_frame.h"
+#include "ui/main_window/main_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QString out = melvoro::test::ScreenshotFolder(argc, argv);
   if (out.isEmpty()) return 2;
   melvoro::test::ScreenshotEngine scene;
-  melvoro::ui::TformMa window(scene.engine(), scene.MainSeams());
+  melvoro::ui::MainWindow window(scene.engine(), scene.MainSeams());
   window.show();
   window.Pages()->setCurrentIndex(2);
-  melvoro::ui::TframeFriends* frame = window.FriendsFrame();
+  melvoro::ui::FriendsFrame* frame = window.FriendsPane();
   frame->MyFriendsButton()->click();
   if (!melvoro::test::WaitUntil([&] { return frame->List()->count() > 0; })) return 1;
   const auto items = frame->List()->findItems(QString::fromUtf8("Михаил Тучкин"), Qt::MatchExactly);

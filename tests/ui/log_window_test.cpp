@@ -11,10 +11,10 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "core/cp1251.h"
-#include "core/program_log.h"
+#include "core/log/program_log.h"
+#include "core/text/cp1251.h"
 #include "placement_sandbox.h"
-#include "ui/form_log.h"
+#include "ui/log/log_window.h"
 
 namespace melvoro {
 namespace {
@@ -30,7 +30,7 @@ TEST(LogWindow, ListsEntriesNewestFirstAndFollowsTheLog) {
   log.Now = [&] { return second; };  // everything within the same second
   log.AddLogEntry("before the window", "", kLogInfo);
 
-  ui::TformLog window(log);
+  ui::LogWindow window(log);
   QTreeWidget& list = *window.EntryList();
   ASSERT_EQ(list.topLevelItemCount(), 1);
   log.AddLogEntry(std::string(W1251(u8"Ничего не найдено из контакта.")), "<html>", kLogNothingFound);
@@ -53,7 +53,7 @@ TEST(LogWindow, ListsEntriesNewestFirstAndFollowsTheLog) {
 TEST(LogWindow, SelectingAnEntryShowsItsDetails) {
   const PlacementSandbox sandbox;
   ProgramLog log;
-  ui::TformLog window(log);
+  ui::LogWindow window(log);
   log.AddLogEntry("lines", "first\nsecond", kLogError);
   log.AddLogEntry("page", R"(<meta charset="utf-8"><p>)" + std::string("Привет") + "</p>", kLogNothingFound);
   log.AddLogEntry("empty", "", kLogInfo);
@@ -77,7 +77,7 @@ TEST(LogWindow, SelectingAnEntryShowsItsDetails) {
 TEST(LogWindow, OpensOnScreenWithItsHeadersWholeAndTheDetailsWrapped) {
   const PlacementSandbox sandbox;
   ProgramLog log;
-  ui::TformLog window(log);
+  ui::LogWindow window(log);
   QTreeWidget& list = *window.EntryList();
   for (int column = 0; column < 3; ++column) {
     const QString header = list.headerItem()->text(column);

@@ -7,11 +7,11 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 #include "main_fixture.h"
-#include "ui/album_page.h"
-#include "ui/download_list_model.h"
-#include "ui/form_settings.h"
+#include "ui/main_window/album_page.h"
+#include "ui/main_window/download_list_model.h"
+#include "ui/settings/settings_window.h"
 
 namespace melvoro::test {
 namespace {
@@ -53,8 +53,8 @@ TEST_F(MainAlbumTest, EnterOnThePromptTextShowsTheBox) {
 
 TEST_F(MainAlbumTest, DownloadHandsTheCheckedTracksInOrderWithArtistAndAlbum) {
   Open();
-  ui::TformSettings settings(engine_->Settings(), dir_.path(), engine_->HostsTable(), engine_->Requests(),
-                             engine_->Log());
+  ui::SettingsWindow settings(engine_->Settings(), dir_.path(), engine_->HostsTable(), engine_->Requests(),
+                              engine_->Log());
   window_->SetSettingsWindow(&settings);
   ForceIntoView();
   for (const auto& [title, state] : {std::pair{"Intro", Qt::Checked}, std::pair{"Skip", Qt::Unchecked},

@@ -4,14 +4,14 @@
 #include <QMenu>
 #include <QTest>
 
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 #include "downloads/download_list.h"
 #include "main_fixture.h"
 #include "seam_wait.h"
-#include "ui/download_list_model.h"
-#include "ui/download_list_view.h"
-#include "ui/result_row_widgets.h"
-#include "ui/results_frame.h"
+#include "ui/main_window/download_list_model.h"
+#include "ui/main_window/download_list_view.h"
+#include "ui/main_window/result_row_widgets.h"
+#include "ui/main_window/results_frame.h"
 
 namespace melvoro::test {
 namespace {
@@ -30,9 +30,9 @@ TEST_F(MainWindowTest, AClickedRowIsQueuedOnceDownloadedUnderItsNameAndTurnsGree
   const int n = RowNamed(kSong);
   ClickRowName(n);
   ClickRowName(n);
-  QTest::mousePress(window_->ResultsFrame()->Background(n), Qt::LeftButton, {}, QPoint(200, 5));
-  EXPECT_EQ(window_->ResultsFrame()->Background(n)->Fill(), QColor(255, 255, 127));
-  EXPECT_EQ(window_->ResultsFrame()->NameLabel(n)->cursor().shape(), Qt::ArrowCursor);
+  QTest::mousePress(window_->ResultsPane()->Background(n), Qt::LeftButton, {}, QPoint(200, 5));
+  EXPECT_EQ(window_->ResultsPane()->Background(n)->Fill(), QColor(255, 255, 127));
+  EXPECT_EQ(window_->ResultsPane()->NameLabel(n)->cursor().shape(), Qt::ArrowCursor);
 
   const DownloadList& list = engine_->Queue().List();
   ASSERT_EQ(list.Count(), 2);  // the search and the one song
@@ -42,7 +42,7 @@ TEST_F(MainWindowTest, AClickedRowIsQueuedOnceDownloadedUnderItsNameAndTurnsGree
 
   EXPECT_EQ(Downloads(), std::vector<std::string>{kFile});
   EXPECT_FALSE(ReadFile(downloads_ / kFile).empty());
-  EXPECT_EQ(window_->ResultsFrame()->Background(n)->Fill(), QColor(120, 205, 120));
+  EXPECT_EQ(window_->ResultsPane()->Background(n)->Fill(), QColor(120, 205, 120));
   window_->ListModel()->Flush();
   const QModelIndex size = window_->ListModel()->index(1, 3);
   EXPECT_TRUE(size.data().toString().endsWith(QString::fromUtf8(" Кб")));

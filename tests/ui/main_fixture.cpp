@@ -8,12 +8,12 @@
 #include <QWheelEvent>
 #include <fstream>
 
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 #include "downloads/download_list.h"
+#include "qt_seams/qt_text.h"
 #include "seam_wait.h"
-#include "ui/qt_text.h"
-#include "ui/results_frame.h"
-#include "ui/singles_page.h"
+#include "ui/main_window/results_frame.h"
+#include "ui/main_window/singles_page.h"
 
 namespace melvoro::test {
 
@@ -39,7 +39,7 @@ void MainWindowTest::Open() {
   window_.reset();
   engine_.reset();
   engine_ = std::make_unique<Engine>(LoadConfiguration(dir_.path(), boxes_, startup), ui_, boxes_);
-  window_ = std::make_unique<ui::TformMa>(*engine_, ui::MainWindowSeams{boxes_, shell_, cookies_});
+  window_ = std::make_unique<ui::MainWindow>(*engine_, ui::MainWindowSeams{boxes_, shell_, cookies_});
   // Heard after the window's own listener has laid the rows out.
   engine_->Results().OnShown.Add([this] { ++lists_shown_; });
   window_->show();
@@ -69,23 +69,23 @@ int MainWindowTest::RowNamed(const std::string& utf8_name) const {
 }
 
 void MainWindowTest::ClickRowName(int n) {
-  QTest::mouseClick(window_->ResultsFrame()->NameLabel(n), Qt::LeftButton, {}, QPoint(3, 3));
+  QTest::mouseClick(window_->ResultsPane()->NameLabel(n), Qt::LeftButton, {}, QPoint(3, 3));
 }
 
 void MainWindowTest::ArmMp3Fault(const std::string& kind) { ArmFault("/u", kind); }
 
 void MainWindowTest::ArmFault(const std::string& path, const std::string& kind) {
   // netsim's control routes answer on any host; the request goes through the window's worker.
-  auto worker = std::make_unique<TGethttp>(engine_->Requests());
+  auto worker = std::make_unique<HttpRequest>(engine_->Requests());
   worker->Url =
       netsim_.Url(kind.empty() ? "/_netsim/disarm" : "/_netsim/arm?path=" + path + "&fault=" + kind);
   bool ended = false;
-  worker->OnDone = [&ended](TGethttp&) { ended = true; };
-  worker->OnError = [&ended](TGethttp&, const std::string& message) {
+  worker->OnDone = [&ended](HttpRequest&) { ended = true; };
+  worker->OnError = [&ended](HttpRequest&, const std::string& message) {
     ended = true;
     ADD_FAILURE() << message;
   };
-  TGethttp::Start(std::move(worker));
+  HttpRequest::Start(std::move(worker));
   ASSERT_TRUE(WaitUntil([&] { return ended; }));
 }
 

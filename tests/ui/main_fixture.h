@@ -11,14 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "core/message_box.h"
-#include "core/shell.h"
+#include "core/os/message_box.h"
+#include "core/os/shell.h"
 #include "placement_sandbox.h"
+#include "qt_seams/qt_ui_thread.h"
 #include "support/netsim_process.h"
 #include "support/recording_shell.h"
 #include "support/temp_dir.h"
-#include "ui/form_ma.h"
-#include "ui/qt_ui_thread.h"
+#include "ui/main_window/main_window.h"
 
 namespace melvoro::test {
 
@@ -68,7 +68,7 @@ class MainWindowTest : public ::testing::Test {
   MainWindowBoxes boxes_;
   MainWindowShell shell_;
   std::unique_ptr<Engine> engine_;
-  std::unique_ptr<ui::TformMa> window_;
+  std::unique_ptr<ui::MainWindow> window_;
   int lists_shown_ = 0;  // result lists laid out since Open
 };
 

@@ -5,18 +5,18 @@
 #include <QScrollBar>
 #include <QTabWidget>
 
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 #include "main_fixture.h"
 #include "seam_wait.h"
-#include "ui/friends_frame.h"
-#include "ui/results_frame.h"
+#include "ui/friends/friends_frame.h"
+#include "ui/main_window/results_frame.h"
 
 namespace melvoro::test {
 namespace {
 
 class MainFriendsTest : public MainWindowTest {
  protected:
-  ui::TframeFriends* Frame() const { return window_->FriendsFrame(); }
+  ui::FriendsFrame* Frame() const { return window_->FriendsPane(); }
   void ListFriends(QPushButton* button) {
     window_->Pages()->setCurrentIndex(2);
     button->click();
@@ -60,8 +60,8 @@ TEST_F(MainFriendsTest, ContinueOpensTheChosenListAsResultRows) {
   EXPECT_EQ(window_->Pages()->currentIndex(), 0);
   EXPECT_TRUE(window_->ResultsShown());
   ASSERT_TRUE(WaitUntil([&] { return lists_shown_ > before; }));
-  EXPECT_TRUE(window_->ResultsFrame()->isVisible());
-  EXPECT_EQ(window_->ResultsFrame()->NameLabel(1)->text(),
+  EXPECT_TRUE(window_->ResultsPane()->isVisible());
+  EXPECT_EQ(window_->ResultsPane()->NameLabel(1)->text(),
             QString::fromUtf8("Северный Ветер - Полночный трамвай"));
   EXPECT_EQ(engine_->Controller().ListTitle,
             Utf8ToCp1251("Аудио с моей страницы (Melvoro в. " MELVORO_VERSION ")"));
@@ -70,9 +70,9 @@ TEST_F(MainFriendsTest, ContinueOpensTheChosenListAsResultRows) {
   SelectNamed("Indie Lounge");
   const int shown = lists_shown_;
   Frame()->ContinueButton()->click();
-  EXPECT_FALSE(window_->ResultsFrame()->isVisible());  // until the songs arrive
+  EXPECT_FALSE(window_->ResultsPane()->isVisible());  // until the songs arrive
   ASSERT_TRUE(WaitUntil([&] { return lists_shown_ > shown; }));
-  EXPECT_TRUE(window_->ResultsFrame()->isVisible());
+  EXPECT_TRUE(window_->ResultsPane()->isVisible());
   bool asked = false;
   for (const LoggedRequest& request : netsim_.Requests())
     asked |= request.request_line == "GET /audio.php?gid=2048 HTTP/1.0";
@@ -96,7 +96,7 @@ TEST_F(MainFriendsTest, AFailedListShowsTheErrorAndEnablesTheButtonsAgain) {
 TEST_F(MainFriendsTest, TheWheelOnTheFriendsPageLeavesTheResultsWhereTheyAre) {
   Open();
   SearchAndWait("e");
-  QScrollBar* bar = window_->ResultsFrame()->verticalScrollBar();
+  QScrollBar* bar = window_->ResultsPane()->verticalScrollBar();
   ASSERT_GT(bar->maximum(), 100);
   bar->setValue(100);
   ListFriends(Frame()->MyFriendsButton());

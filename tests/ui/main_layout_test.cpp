@@ -8,10 +8,10 @@
 #include <QTest>
 
 #include "main_fixture.h"
-#include "ui/download_list_view.h"
-#include "ui/result_row_widgets.h"
-#include "ui/results_frame.h"
-#include "ui/singles_page.h"
+#include "ui/main_window/download_list_view.h"
+#include "ui/main_window/result_row_widgets.h"
+#include "ui/main_window/results_frame.h"
+#include "ui/main_window/singles_page.h"
 
 namespace melvoro::test {
 namespace {
@@ -24,7 +24,7 @@ QRect InWindow(const QWidget* widget) {
 // What the user must be able to see and reach at any size: the search row and the top bar
 // whole, inside the window and clear of each other and of the tabs; the results between the
 // search row and the download list; every shown row across the frame, short of its scroll bar.
-void ExpectUsable(ui::TformMa& window) {
+void ExpectUsable(ui::MainWindow& window) {
   ui::SinglesPage* page = window.Singles();
   const std::vector<QWidget*> controls = {page->SearchBox(), page->SearchButton(), page->ChartsButton(),
                                           window.findChild<QWidget*>("SpeedButton1"),
@@ -44,7 +44,7 @@ void ExpectUsable(ui::TformMa& window) {
     EXPECT_FALSE(shown.intersects(top_panel)) << tab;
   }
 
-  ui::TFrame1* frame = window.ResultsFrame();
+  ui::ResultsFrame* frame = window.ResultsPane();
   if (!frame->isVisible()) return;
   const QRect results = InWindow(frame);
   EXPECT_GE(results.top(), InWindow(page->SearchBox()).bottom());
@@ -64,7 +64,7 @@ TEST_F(MainWindowTest, ControlsStayWholeAndApartAtAnySize) {
   Open();
   ExpectUsable(*window_);
   SearchAndWait("e");
-  ASSERT_TRUE(window_->ResultsFrame()->Background(1)->isVisible());
+  ASSERT_TRUE(window_->ResultsPane()->Background(1)->isVisible());
   for (const QSize size : {window_->size(), window_->size() + QSize(300, 200), window_->minimumSize()}) {
     window_->resize(size);
     QTest::qWait(10);
@@ -76,7 +76,7 @@ TEST_F(MainWindowTest, ControlsStayWholeAndApartAtAnySize) {
 TEST_F(MainWindowTest, TheWheelScrollsTheResultsByAFifthAndLeavesTheListItsOwn) {
   Open();
   SearchAndWait("e");
-  ui::TFrame1* frame = window_->ResultsFrame();
+  ui::ResultsFrame* frame = window_->ResultsPane();
   QScrollBar* bar = frame->verticalScrollBar();
   ASSERT_GT(bar->maximum(), 100) << "the search must give more rows than the frame shows";
   bar->setValue(100);
@@ -103,7 +103,7 @@ TEST_F(MainWindowTest, TheWheelScrollsTheResultsByAFifthAndLeavesTheListItsOwn) 
 TEST_F(MainWindowTest, AShorterResultShrinksTheScrollRange) {
   Open();
   SearchAndWait("e");
-  ui::TFrame1* frame = window_->ResultsFrame();
+  ui::ResultsFrame* frame = window_->ResultsPane();
   QScrollBar* bar = frame->verticalScrollBar();
   ASSERT_GT(bar->maximum(), 100);
   bar->setValue(bar->maximum());

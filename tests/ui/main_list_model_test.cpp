@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "downloads/download_list.h"
-#include "ui/download_list_model.h"
+#include "ui/main_window/download_list_model.h"
 
 namespace melvoro::test {
 namespace {

@@ -8,10 +8,10 @@
 #include "downloads/download_list.h"
 #include "seam_wait.h"
 #include "support/screenshot.h"
-#include "ui/download_list_model.h"
-#include "ui/form_ma.h"
-#include "ui/results_frame.h"
-#include "ui/singles_page.h"
+#include "ui/main_window/download_list_model.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/results_frame.h"
+#include "ui/main_window/singles_page.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -19,13 +19,13 @@ int main(int argc, char** argv) {
   if (out.isEmpty()) return 2;
   melvoro::test::ScreenshotEngine scene;
   melvoro::Engine& engine = scene.engine();
-  melvoro::ui::TformMa window(engine, scene.MainSeams());
+  melvoro::ui::MainWindow window(engine, scene.MainSeams());
   window.show();
   if (!melvoro::test::SaveScreenshot(window, out, "main-intro.png")) return 1;
 
   window.Singles()->SearchBox()->setText(QString::fromUtf8("Северный Ветер"));
   window.OnSearchClicked();
-  melvoro::ui::TFrame1* frame = window.ResultsFrame();
+  melvoro::ui::ResultsFrame* frame = window.ResultsPane();
   if (!melvoro::test::WaitUntil([&] { return frame->NameLabel(1)->isVisible(); })) return 1;
   // The first song comes slowly, so one row shows a download under way.
   melvoro::ResultRows& results = engine.Results();

@@ -5,20 +5,20 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 #include "downloads/download_list.h"
 #include "main_fixture.h"
+#include "qt_seams/qt_text.h"
 #include "seam_wait.h"
-#include "ui/download_list_model.h"
-#include "ui/qt_text.h"
-#include "ui/result_row_widgets.h"
-#include "ui/results_frame.h"
-#include "ui/singles_page.h"
+#include "ui/main_window/download_list_model.h"
+#include "ui/main_window/result_row_widgets.h"
+#include "ui/main_window/results_frame.h"
+#include "ui/main_window/singles_page.h"
 
 namespace melvoro::test {
 namespace {
 
-using ui::TFrame1;
+using ui::ResultsFrame;
 
 TEST_F(MainWindowTest, EnterSendsTheSearchAndFillsTheRows) {
   Open();
@@ -40,7 +40,7 @@ TEST_F(MainWindowTest, EnterSendsTheSearchAndFillsTheRows) {
   EXPECT_TRUE(asked);
 
   // Four songs: four rows shown, fresh and clickable, the rest hidden.
-  TFrame1* frame = window_->ResultsFrame();
+  ResultsFrame* frame = window_->ResultsPane();
   EXPECT_TRUE(frame->isVisible());
   EXPECT_EQ(frame->NameLabel(1)->text(), "Glass Otters - Paper Lanterns");
   for (int n = 1; n <= 4; ++n) {
@@ -83,9 +83,9 @@ TEST_F(MainWindowTest, AnEmptyResultSaysNothingWasFound) {
   ui::SinglesPage* page = window_->Singles();
   EXPECT_TRUE(page->MessagePanel()->isVisible());
   EXPECT_EQ(ui::FromQString(page->MessageLabel()->text()), Utf8ToCp1251("Ничего не найдено :-("));
-  EXPECT_TRUE(window_->ResultsFrame()->isVisible());
+  EXPECT_TRUE(window_->ResultsPane()->isVisible());
   for (int n = 1; n <= ResultRows::kRowCount; ++n)
-    ASSERT_FALSE(window_->ResultsFrame()->NameLabel(n)->isVisible()) << n;
+    ASSERT_FALSE(window_->ResultsPane()->NameLabel(n)->isVisible()) << n;
 
   // The next list hides the message again.
   SearchAndWait("Glass Otters");
@@ -100,14 +100,14 @@ TEST_F(MainWindowTest, AFailedSearchShowsItsBoxAndGivesTheRowsBack) {
   ASSERT_TRUE(WaitUntil([&] { return !boxes_.shown.empty() && !engine_->Controller().Busy(); }));
   EXPECT_EQ(Cp1251ToUtf8(boxes_.shown.at(0)), "Произошла ошибка: Неверный ответ сервера - 500");
   // The rows the search hid while it waited are back as they were.
-  EXPECT_TRUE(window_->ResultsFrame()->isVisible());
-  EXPECT_EQ(window_->ResultsFrame()->NameLabel(1)->text(), "Glass Otters - Paper Lanterns");
+  EXPECT_TRUE(window_->ResultsPane()->isVisible());
+  EXPECT_EQ(window_->ResultsPane()->NameLabel(1)->text(), "Glass Otters - Paper Lanterns");
 }
 
 TEST_F(MainWindowTest, APlayClickHandsThePlayerAListFromThatRow) {
   Open();
   SearchAndWait("Glass Otters");
-  QTest::mouseClick(window_->ResultsFrame()->PlayImage(3), Qt::LeftButton, {}, QPoint(8, 8));
+  QTest::mouseClick(window_->ResultsPane()->PlayImage(3), Qt::LeftButton, {}, QPoint(8, 8));
   ASSERT_EQ(shell_.opened.size(), 1u);
   const std::string& path = shell_.opened[0];
   ASSERT_GT(path.size(), 4u);

@@ -6,7 +6,7 @@
 
 #include "main_fixture.h"
 #include "support/program_run.h"
-#include "ui/singles_page.h"
+#include "ui/main_window/singles_page.h"
 
 namespace melvoro::test {
 namespace {
@@ -54,7 +54,7 @@ TEST_F(MainWindowTest, TheTopBarOpensTheSettingsAndLogsOut) {
   std::ofstream(cookies_ / ("cookie-" + HostWord(hosts.Network))) << "remixsid=1";
   std::ofstream(cookies_ / ("cookie-" + std::string(HostWithoutPort(hosts.Login)))) << "remixsid=2";
   std::ofstream(cookies_ / "unrelated") << "keep";
-  QSignalSpy closed(window_.get(), &ui::TformMa::Closed);
+  QSignalSpy closed(window_.get(), &ui::MainWindow::Closed);
   QTest::mouseClick(window_->findChild<QToolButton*>("SpeedButton4"), Qt::LeftButton);
   EXPECT_EQ(closed.count(), 1);
   EXPECT_FALSE(window_->isVisible());

@@ -11,7 +11,7 @@
 #include "seam_wait.h"
 #include "support/program_run.h"
 #include "support/temp_dir.h"
-#include "ui/window_placement.h"
+#include "ui/widgets/window_placement.h"
 
 namespace melvoro {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <set>
 
-#include "core/activity_indicator.h"
+#include "core/log/activity_indicator.h"
 #include "seam_wait.h"
-#include "ui/activity_indicator_widget.h"
+#include "ui/widgets/activity_indicator_widget.h"
 
 namespace melvoro {
 namespace {

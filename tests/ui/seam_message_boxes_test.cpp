@@ -8,9 +8,9 @@
 #include <functional>
 #include <vector>
 
-#include "core/cp1251.h"
-#include "ui/qt_message_boxes.h"
-#include "ui/qt_translation.h"
+#include "core/text/cp1251.h"
+#include "qt_seams/qt_message_boxes.h"
+#include "qt_seams/qt_translation.h"
 
 namespace melvoro {
 namespace {

@@ -13,11 +13,11 @@
 #include <memory>
 #include <vector>
 
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
+#include "qt_seams/qt_shell.h"
 #include "seam_wait.h"
 #include "support/program_run.h"
 #include "support/temp_dir.h"
-#include "ui/qt_shell.h"
 
 namespace melvoro {
 namespace {

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "core/activity_indicator.h"
-#include "core/gethttp.h"
+#include "core/http/http_request.h"
+#include "core/log/activity_indicator.h"
 #include "core/request_harness.h"
+#include "qt_seams/qt_ui_thread.h"
 #include "seam_wait.h"
 #include "support/netsim_process.h"
-#include "ui/qt_ui_thread.h"
 
 namespace melvoro {
 namespace {
@@ -36,15 +36,15 @@ TEST(SeamUiThread, EveryNotificationRunsOnTheGuiThreadInOrder) {
   };
   activity.OnChange.Add([&] { note(activity.Active() ? "active" : "idle"); });
 
-  auto worker = std::make_unique<TGethttp>(RequestContext{ui, activity, boxes});
+  auto worker = std::make_unique<HttpRequest>(RequestContext{ui, activity, boxes});
   worker->Url = "http://" + netsim.Host("support") + "/isword.txt";
   std::string body;
-  worker->OnProgress = [&](TGethttp&, std::uint8_t) { note("progress"); };
-  worker->OnDone = [&](TGethttp& done) {
+  worker->OnProgress = [&](HttpRequest&, std::uint8_t) { note("progress"); };
+  worker->OnDone = [&](HttpRequest& done) {
     note("done");
     body = done.Response;
   };
-  TGethttp::Start(std::move(worker));
+  HttpRequest::Start(std::move(worker));
 
   ASSERT_TRUE(WaitUntil([&] { return ui.RunningWorkers() == 0; }));
   QCoreApplication::processEvents();
@@ -63,15 +63,15 @@ TEST(SeamUiThread, HandlerErrorsAndFailuresComeBackOnTheGuiThread) {
   bool on_gui_thread = true;
 
   for (const std::string path : {"/isword.txt?netsim_fault=404", "/isword.txt"}) {
-    auto worker = std::make_unique<TGethttp>(RequestContext{ui, activity, boxes});
+    auto worker = std::make_unique<HttpRequest>(RequestContext{ui, activity, boxes});
     worker->Url = "http://" + netsim.Host("support") + path;
     // The second one fails inside its own completion handler.
-    worker->OnDone = [](TGethttp&) { throw std::runtime_error("parse failed"); };
-    worker->OnError = [&](TGethttp&, const std::string& message) {
+    worker->OnDone = [](HttpRequest&) { throw std::runtime_error("parse failed"); };
+    worker->OnError = [&](HttpRequest&, const std::string& message) {
       on_gui_thread = on_gui_thread && OnGuiThread();
       errors.push_back(message);
     };
-    TGethttp::Start(std::move(worker));
+    HttpRequest::Start(std::move(worker));
     ASSERT_TRUE(WaitUntil([&] { return ui.RunningWorkers() == 0; }));
   }
   EXPECT_TRUE(on_gui_thread);
@@ -90,12 +90,12 @@ TEST(SeamUiThread, DestroyingItWhileARequestStallsEndsTheWorker) {
   const std::weak_ptr<int> handlers_alive = alive;
   bool completed = false;
 
-  auto worker = std::make_unique<TGethttp>(RequestContext{*ui, activity, boxes});
+  auto worker = std::make_unique<HttpRequest>(RequestContext{*ui, activity, boxes});
   worker->Url = "http://" + netsim.Host("support") + "/isword.txt?netsim_fault=stall";
-  worker->OnDone = [alive, &completed](TGethttp&) { completed = true; };
-  worker->OnError = [alive, &completed](TGethttp&, const std::string&) { completed = true; };
+  worker->OnDone = [alive, &completed](HttpRequest&) { completed = true; };
+  worker->OnError = [alive, &completed](HttpRequest&, const std::string&) { completed = true; };
   alive.reset();
-  TGethttp::Start(std::move(worker));
+  HttpRequest::Start(std::move(worker));
   ASSERT_TRUE(WaitUntil([&] { return activity.Active(); }));
 
   ui.reset();

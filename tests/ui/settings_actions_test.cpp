@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <filesystem>
 
-#include "core/cp1251.h"
-#include "core/gethttp.h"
+#include "core/http/http_request.h"
+#include "core/text/cp1251.h"
 #include "seam_wait.h"
 #include "settings_window_fixture.h"
 #include "support/netsim_process.h"
@@ -22,11 +22,11 @@ using test::WaitUntil;
 // Asks netsim to fail every request under path.
 void ArmFault(SettingsWindowFixture& f, const NetsimProcess& netsim, const std::string& path,
               const std::string& kind) {
-  auto worker = std::make_unique<TGethttp>(RequestContext{f.ui, f.activity, f.boxes});
+  auto worker = std::make_unique<HttpRequest>(RequestContext{f.ui, f.activity, f.boxes});
   worker->Url = netsim.Url("/_netsim/arm?path=" + path + "&fault=" + kind);
   bool armed = false;
-  worker->OnDone = [&](TGethttp&) { armed = true; };
-  TGethttp::Start(std::move(worker));
+  worker->OnDone = [&](HttpRequest&) { armed = true; };
+  HttpRequest::Start(std::move(worker));
   ASSERT_TRUE(WaitUntil([&] { return f.ui.RunningWorkers() == 0; }));
   ASSERT_TRUE(armed);
 }

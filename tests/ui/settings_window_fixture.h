@@ -5,15 +5,15 @@
 #include <QWidget>
 #include <memory>
 
-#include "core/activity_indicator.h"
-#include "core/hosts.h"
-#include "core/program_log.h"
+#include "core/config/settings_table.h"
+#include "core/http/hosts.h"
+#include "core/log/activity_indicator.h"
+#include "core/log/program_log.h"
 #include "core/request_harness.h"
-#include "core/settings_table.h"
 #include "placement_sandbox.h"
+#include "qt_seams/qt_ui_thread.h"
 #include "support/temp_dir.h"
-#include "ui/form_settings.h"
-#include "ui/qt_ui_thread.h"
+#include "ui/settings/settings_window.h"
 
 namespace melvoro::test {
 
@@ -23,8 +23,8 @@ struct SettingsWindowFixture {
     main_window.show();
   }
 
-  ui::TformSettings& Create() {
-    window = std::make_unique<ui::TformSettings>(
+  ui::SettingsWindow& Create() {
+    window = std::make_unique<ui::SettingsWindow>(
         settings, app.path(), hosts, RequestContext{ui, activity, boxes}, log, &main_window, &log_window);
     return *window;
   }
@@ -38,7 +38,7 @@ struct SettingsWindowFixture {
 
   PlacementSandbox sandbox;
   TempDir app;
-  TArray settings;
+  SettingsTable settings;
   Hosts hosts;
   ui::QtUiThread ui;
   ActivityIndicator activity;
@@ -46,7 +46,7 @@ struct SettingsWindowFixture {
   ProgramLog log;
   QWidget main_window;
   QWidget log_window;
-  std::unique_ptr<ui::TformSettings> window;
+  std::unique_ptr<ui::SettingsWindow> window;
 };
 
 }  // namespace melvoro::test

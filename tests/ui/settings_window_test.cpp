@@ -10,13 +10,13 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "core/cp1251.h"
-#include "core/ini_file.h"
+#include "core/config/ini_file.h"
+#include "core/text/cp1251.h"
+#include "qt_seams/qt_text.h"
 #include "seam_wait.h"
 #include "settings_window_fixture.h"
-#include "ui/help_hint.h"
-#include "ui/qt_text.h"
-#include "ui/window_placement.h"
+#include "ui/widgets/help_hint.h"
+#include "ui/widgets/window_placement.h"
 
 namespace melvoro {
 namespace {
@@ -233,7 +233,7 @@ TEST(SettingsWindow, LogButtonHelpMarksAndHiddenFeedbackOpeners) {
 
   EXPECT_TRUE(f.Find<QPushButton>("SpeedButton2").isHidden());
   QString caption;
-  QObject::connect(&window, &ui::TformSettings::feedbackRequested, [&](const QString& c) { caption = c; });
+  QObject::connect(&window, &ui::SettingsWindow::feedbackRequested, [&](const QString& c) { caption = c; });
   f.Find<QPushButton>("BitBtn1").click();
   EXPECT_EQ(caption, QString::fromUtf8(u8"Получить техническую поддержку"));
 }

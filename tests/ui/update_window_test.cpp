@@ -9,12 +9,12 @@
 
 #include "app/engine.h"
 #include "downloads/download_queue.h"
+#include "qt_seams/qt_ui_thread.h"
 #include "seam_wait.h"
 #include "support/recording_boxes.h"
 #include "support/recording_shell.h"
 #include "support/temp_dir.h"
-#include "ui/form_auto_update.h"
-#include "ui/qt_ui_thread.h"
+#include "ui/update/update_window.h"
 #include "update/update_script.h"
 
 namespace melvoro {
@@ -30,10 +30,10 @@ Configuration Configure(const test::TempDir& dir) {
   return config;
 }
 
-class UpdateWindow : public ::testing::Test {
+class UpdateWindowTest : public ::testing::Test {
  protected:
-  UpdateWindow() : engine(Configure(dir), ui, boxes) { setenv("TMPDIR", dir.path().c_str(), 1); }
-  ~UpdateWindow() override { unsetenv("TMPDIR"); }
+  UpdateWindowTest() : engine(Configure(dir), ui, boxes) { setenv("TMPDIR", dir.path().c_str(), 1); }
+  ~UpdateWindowTest() override { unsetenv("TMPDIR"); }
 
   test::TempDir dir;
   ui::QtUiThread ui;
@@ -41,10 +41,10 @@ class UpdateWindow : public ::testing::Test {
   Engine engine;
   RecordingShell shell;
   int ended = 0;
-  ui::TformAutoUpdate window{shell, engine.Queue(), boxes, "/opt/melvoro/melvoro", [this] { ++ended; }};
+  ui::UpdateWindow window{shell, engine.Queue(), boxes, "/opt/melvoro/melvoro", [this] { ++ended; }};
 };
 
-TEST_F(UpdateWindow, CompleteDownloadStartsTheScriptGivesBackItsEntryAndEnds) {
+TEST_F(UpdateWindowTest, CompleteDownloadStartsTheScriptGivesBackItsEntryAndEnds) {
   engine.Queue().QueueAlbumTracks({"melvoro"}, "Melvoro", "2.1.0", dir.path().string() + "/");
   ASSERT_FALSE(engine.Queue().AlbumEntry(1).Free);
   window.NewExePath = "/tmp/new/melvoro";
@@ -64,7 +64,7 @@ TEST_F(UpdateWindow, CompleteDownloadStartsTheScriptGivesBackItsEntryAndEnds) {
   EXPECT_TRUE(boxes.shown.empty());
 }
 
-TEST_F(UpdateWindow, CancelStartsTheProgramAnewThenEnds) {
+TEST_F(UpdateWindowTest, CancelStartsTheProgramAnewThenEnds) {
   QTest::mouseClick(window.CancelButton(), Qt::LeftButton);
   EXPECT_EQ(shell.opened, std::vector<std::string>{"/opt/melvoro/melvoro"});
   EXPECT_EQ(ended, 1);

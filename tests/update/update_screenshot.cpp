@@ -4,9 +4,9 @@
 #include <QApplication>
 
 #include "answer_box.h"
+#include "qt_seams/qt_translation.h"
 #include "support/netsim_process.h"
 #include "support/screenshot.h"
-#include "ui/qt_translation.h"
 #include "update/version_check.h"
 
 int main(int argc, char** argv) {

@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <stdexcept>
 
-#include "core/file_io.h"
-#include "core/os_path.h"
+#include "core/os/file_io.h"
+#include "core/os/os_path.h"
 #include "session/cookie_folder.h"
 
 namespace melvoro::auth {

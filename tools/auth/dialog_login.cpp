@@ -8,9 +8,9 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "core/file_io.h"
+#include "core/os/file_io.h"
 #include "login_dialog.h"
-#include "ui/qt_translation.h"
+#include "qt_seams/qt_translation.h"
 
 namespace melvoro::auth {
 

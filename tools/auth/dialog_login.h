@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "core/hosts.h"
+#include "core/http/hosts.h"
 
 namespace melvoro::auth {
 

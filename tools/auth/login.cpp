@@ -3,12 +3,12 @@
 #include <chrono>
 #include <memory>
 
-#include "core/activity_indicator.h"
-#include "core/console_message_boxes.h"
-#include "core/cp1251.h"
-#include "core/event_loop.h"
-#include "core/gethttp.h"
-#include "core/text_helpers.h"
+#include "core/http/http_request.h"
+#include "core/log/activity_indicator.h"
+#include "core/os/console_message_boxes.h"
+#include "core/os/event_loop.h"
+#include "core/text/cp1251.h"
+#include "core/text/text_helpers.h"
 
 namespace melvoro::auth {
 
@@ -38,19 +38,19 @@ std::optional<std::string> SessionCookie(const std::vector<std::string>& header_
 
 void StartLogIn(const Hosts& hosts, std::string_view email, std::string_view password,
                 const RequestContext& context, std::function<void(LoginResult)> done) {
-  auto worker = std::make_unique<TGethttp>(context);
+  auto worker = std::make_unique<HttpRequest>(context);
   worker->Url = "http://" + hosts.Login + "/?act=login";
   worker->PostData = "email=" + UrlEncode(email) + "&pass=" + UrlEncode(password);
-  const auto finish = [done = std::move(done)](const TGethttp& w, std::string error) {
+  const auto finish = [done = std::move(done)](const HttpRequest& w, std::string error) {
     LoginResult result;
     result.Cookie = SessionCookie(w.ResponseHeaders);
     // A cookie set on the way still counts when the page after it fails.
     if (!result.Cookie) result.Error = std::move(error);
     done(std::move(result));
   };
-  worker->OnDone = [finish](TGethttp& w) { finish(w, {}); };
-  worker->OnError = [finish](TGethttp& w, const std::string& message) { finish(w, message); };
-  TGethttp::Start(std::move(worker));
+  worker->OnDone = [finish](HttpRequest& w) { finish(w, {}); };
+  worker->OnError = [finish](HttpRequest& w, const std::string& message) { finish(w, message); };
+  HttpRequest::Start(std::move(worker));
 }
 
 LoginResult LogIn(const Hosts& hosts, std::string_view email, std::string_view password) {

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/gethttp.h"
-#include "core/hosts.h"
+#include "core/http/hosts.h"
+#include "core/http/http_request.h"
 
 namespace melvoro::auth {
 

@@ -10,9 +10,9 @@
 #include <array>
 
 #include "cookie_store.h"
-#include "core/texts.h"
+#include "core/text/texts.h"
 #include "login.h"
-#include "ui/qt_text.h"
+#include "qt_seams/qt_text.h"
 
 namespace melvoro::auth {
 

@@ -7,10 +7,10 @@
 #include <optional>
 #include <string>
 
-#include "core/activity_indicator.h"
-#include "core/hosts.h"
-#include "ui/qt_message_boxes.h"
-#include "ui/qt_ui_thread.h"
+#include "core/http/hosts.h"
+#include "core/log/activity_indicator.h"
+#include "qt_seams/qt_message_boxes.h"
+#include "qt_seams/qt_ui_thread.h"
 
 class QLabel;
 class QLineEdit;

@@ -9,11 +9,11 @@
 #include <string_view>
 
 #include "cookie_store.h"
-#include "core/cp1251.h"
-#include "core/hosts_config.h"
-#include "core/ini_file.h"
-#include "core/texts.h"
-#include "core/user_folders.h"
+#include "core/config/hosts_config.h"
+#include "core/config/ini_file.h"
+#include "core/os/user_folders.h"
+#include "core/text/cp1251.h"
+#include "core/text/texts.h"
 #include "dialog_login.h"
 #include "login.h"
 #include "terminal.h"

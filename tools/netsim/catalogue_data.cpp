@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 #include "netsim/catalogue.h"
 
 namespace melvoro::netsim {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/cp1251.h"
-#include "core/text_helpers.h"
+#include "core/text/cp1251.h"
+#include "core/text/text_helpers.h"
 #include "netsim/catalogue.h"
 
 namespace melvoro::netsim {

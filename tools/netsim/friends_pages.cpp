@@ -1,6 +1,6 @@
 #include "netsim/friends_pages.h"
 
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 #include "netsim/catalogue.h"
 #include "netsim/site_html.h"
 

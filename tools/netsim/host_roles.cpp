@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "core/hosts.h"
-#include "core/text_helpers.h"
+#include "core/http/hosts.h"
+#include "core/text/text_helpers.h"
 
 namespace melvoro::netsim {
 

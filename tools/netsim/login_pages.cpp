@@ -2,8 +2,8 @@
 
 #include <random>
 
-#include "core/cp1251.h"
-#include "core/text_helpers.h"
+#include "core/text/cp1251.h"
+#include "core/text/text_helpers.h"
 #include "netsim/catalogue.h"
 #include "netsim/site_html.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/text_helpers.h"
+#include "core/text/text_helpers.h"
 #include "netsim/mp3_frames.h"
 
 namespace melvoro::netsim {

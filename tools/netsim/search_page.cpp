@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "core/cp1251.h"
-#include "core/text_helpers.h"
+#include "core/text/cp1251.h"
+#include "core/text/text_helpers.h"
 #include "netsim/site_html.h"
 
 namespace melvoro::netsim {

@@ -1,6 +1,6 @@
 #include "netsim/site_html.h"
 
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 
 namespace melvoro::netsim {
 

@@ -1,7 +1,7 @@
 #include "answer_box.h"
 
-#include "core/texts.h"
-#include "ui/qt_text.h"
+#include "core/text/texts.h"
+#include "qt_seams/qt_text.h"
 
 namespace melvoro::update {
 

@@ -12,12 +12,12 @@
 #include <thread>
 
 #include "answer_box.h"
-#include "core/cp1251.h"
-#include "core/hosts_config.h"
-#include "core/ini_file.h"
-#include "core/texts.h"
-#include "core/user_folders.h"
-#include "ui/qt_translation.h"
+#include "core/config/hosts_config.h"
+#include "core/config/ini_file.h"
+#include "core/os/user_folders.h"
+#include "core/text/cp1251.h"
+#include "core/text/texts.h"
+#include "qt_seams/qt_translation.h"
 #include "update/version_check.h"
 
 namespace {

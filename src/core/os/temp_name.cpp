@@ -1,0 +1,103 @@
+#include "core/os/temp_name.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include "core/os/file_io.h"
+#include "core/os/os_path.h"
+
+namespace melvoro {
+
+namespace {
+
+constexpr std::string_view kExtension = ".~tp";
+// Each try leaves a stem file behind; a folder where this many tries find no free name has
+// something wrong with it.
+constexpr int kTriesPerFolder = 100;
+constexpr int kCreateTries = 100;
+
+// The folders to try, in order. A $TMPDIR that Windows-1251 cannot spell is skipped: the
+// name handed back would lead somewhere else.
+std::vector<std::filesystem::path> TemporaryFolders() {
+  std::vector<std::filesystem::path> folders;
+  const char* tmpdir = std::getenv("TMPDIR");
+  if (tmpdir && *tmpdir) {
+    const std::filesystem::path folder(tmpdir);
+    if (ToOsPath(FromOsPath(folder)) == folder) folders.push_back(folder);
+  }
+  folders.emplace_back("/tmp");
+  return folders;
+}
+
+// A new empty file "~XXXXXX" in folder; its path, or empty with errno set.
+std::filesystem::path ReserveStem(const std::filesystem::path& folder) {
+  std::string pattern = (folder / "~XXXXXX").string();
+  const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+  if (fd < 0) return {};
+  ::close(fd);
+  return pattern;
+}
+
+bool Exists(const std::filesystem::path& path) {
+  struct stat info {};
+  // Anything but "no such file" counts as taken: a name we cannot check is no free name.
+  return ::lstat(path.c_str(), &info) == 0 || errno != ENOENT;
+}
+
+}  // namespace
+
+std::string TempName() {
+  int error = EEXIST;
+  std::filesystem::path tried;
+  for (const auto& folder : TemporaryFolders()) {
+    tried = folder;
+    for (int n = 0; n < kTriesPerFolder; ++n) {
+      const std::filesystem::path stem = ReserveStem(folder);
+      if (stem.empty()) {
+        error = errno;
+        break;
+      }
+      std::filesystem::path name = stem;
+      name += kExtension;
+      if (!Exists(name)) return FromOsPath(name);
+      error = EEXIST;
+    }
+  }
+  throw FileError(tried, error);
+}
+
+int CreateNewFile(std::string_view cp1251_path) {
+  const std::filesystem::path path = ToOsPath(cp1251_path);
+  int fd;
+  do {
+    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
+std::string WriteNewTempFile(std::string_view extension, std::string_view bytes) {
+  std::string path;
+  // A name taken between TempName and the creation makes us ask again.
+  for (int n = 0; n < kCreateTries; ++n) {
+    path = TempName() + std::string(extension);
+    const int fd = CreateNewFile(path);
+    if (fd < 0 && errno == EEXIST) continue;
+    if (fd < 0) throw FileError(ToOsPath(path), errno);
+    const bool written = WriteAll(fd, bytes);
+    int error = errno;
+    const bool closed = ::close(fd) == 0;
+    if (written && closed) return path;
+    if (written) error = errno;
+    ::unlink(ToOsPath(path).c_str());
+    throw FileError(ToOsPath(path), error);
+  }
+  throw FileError(ToOsPath(path), EEXIST);
+}
+
+}  // namespace melvoro
