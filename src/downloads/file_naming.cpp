@@ -66,6 +66,4 @@ std::string AlbumFolder(std::string_view download_folder, std::string_view artis
   return InFolder(download_folder, DiskName(AlbumName(artist, album))) + '/';
 }
 
-std::string FileManagerPath(std::string_view stored_path) { return ReplaceAll(stored_path, "//", "/"); }
-
 }  // namespace melvoro

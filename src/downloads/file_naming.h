@@ -23,9 +23,6 @@ std::string DownloadPath(std::string_view folder, std::string_view row_name);
 // download_folder + "/" + DiskName("artist — album") + "/".
 std::string AlbumFolder(std::string_view download_folder, std::string_view artist, std::string_view album);
 
-// A stored path as the file manager is handed it: every pair of "/" becomes one.
-std::string FileManagerPath(std::string_view stored_path);
-
 // "artist — album", the name of an album's folder and playlist before sanitizing.
 std::string AlbumName(std::string_view artist, std::string_view album);
 

@@ -32,7 +32,7 @@ void FriendsList::LoadGroups() { StartList("/groups.php", false); }
 
 void FriendsList::StartList(const std::string& path, bool friends) {
   entries_.clear();
-  Changed(OnEntriesChanged);
+  OnEntriesChanged();
   list_is_friends_ = friends;
   auto worker = std::make_unique<HttpRequest>(context_);
   worker->Url = SiteRoot() + path;
@@ -57,7 +57,7 @@ void FriendsList::ListDone(HttpRequest& worker, bool friends) {
     name_order_ = true;
     std::stable_sort(entries_.begin(), entries_.end(), EntryBefore);
   }
-  Changed(OnEntriesChanged);
+  OnEntriesChanged();
   SetSourceButtons(true);
 }
 
@@ -79,13 +79,13 @@ void FriendsList::Append(FriendEntry entry) {
 
 void FriendsList::SetSourceButtons(bool enabled) {
   source_buttons_enabled_ = enabled;
-  Changed(OnStateChanged);
+  OnStateChanged();
 }
 
 void FriendsList::Select(std::size_t index) {
   if (index >= entries_.size()) return;
   const FriendEntry entry = entries_[index];
-  if (OnPicture) OnPicture(std::nullopt);
+  OnPicture(std::nullopt);
   if (PictureWanted(entry.Picture)) {
     auto worker = std::make_unique<HttpRequest>(context_);
     worker->Url = entry.Picture;
@@ -93,7 +93,7 @@ void FriendsList::Select(std::size_t index) {
     worker->OnDone = [this](HttpRequest& w) {
       // A body that does not decode keeps the placeholder, as a failed request does.
       std::optional<Picture> picture = DecodeJpeg(w.Response);
-      if (picture && OnPicture) OnPicture(picture);
+      if (picture) OnPicture(picture);
     };
     worker->OnError = [](HttpRequest&, const std::string&) {};
     HttpRequest::Start(std::move(worker));
@@ -106,7 +106,7 @@ void FriendsList::Select(std::size_t index) {
   } else {
     tag_ = 0;
   }
-  Changed(OnStateChanged);
+  OnStateChanged();
 }
 
 bool FriendsList::OpenChosen(const SearchController::ResultHandler& handler) {

@@ -11,6 +11,7 @@
 
 #include "core/http/hosts.h"
 #include "core/http/http_request.h"
+#include "core/listeners.h"
 #include "friends/friends_parser.h"
 #include "friends/jpeg_picture.h"
 #include "search/search_controller.h"
@@ -68,10 +69,10 @@ class FriendsList {
   std::string SiteRoot() const;
 
   // Notifications, on the UI thread.
-  std::function<void()> OnEntriesChanged;
-  std::function<void()> OnStateChanged;  // buttons or choice
+  Listeners<> OnEntriesChanged;
+  Listeners<> OnStateChanged;  // buttons or choice
   // The picture to show; nothing means the placeholder.
-  std::function<void(const std::optional<Picture>&)> OnPicture;
+  Listeners<const std::optional<Picture>&> OnPicture;
 
  private:
   void StartList(const std::string& path, bool friends);
@@ -79,9 +80,6 @@ class FriendsList {
   void ListFailed(const std::string& message);
   void Append(FriendEntry entry);
   void SetSourceButtons(bool enabled);
-  void Changed(const std::function<void()>& notify) const {
-    if (notify) notify();
-  }
 
   RequestContext context_;
   const SettingsTable& settings_;

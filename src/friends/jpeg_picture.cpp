@@ -38,8 +38,10 @@ void Prepare(jpeg_decompress_struct& info, ErrorJump& error) {
   error.mgr.output_message = OutputMessage;
 }
 
-// Reads the header and the output size; false for anything libjpeg refuses.
-bool ReadSize(const unsigned char* data, unsigned long size, int* width, int* height) {
+// Reads the header, then hands the stream to use; false for anything libjpeg refuses, or
+// what use gives. A failure jumps back here: nothing in use may hold a destructor.
+template <typename Use>
+bool WithHeader(const unsigned char* data, unsigned long size, Use&& use) {
   jpeg_decompress_struct info;
   ErrorJump error;
   Prepare(info, error);
@@ -50,38 +52,35 @@ bool ReadSize(const unsigned char* data, unsigned long size, int* width, int* he
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, data, size);
   jpeg_read_header(&info, TRUE);
-  *width = static_cast<int>(info.image_width);
-  *height = static_cast<int>(info.image_height);
+  const bool used = use(info);
   jpeg_destroy_decompress(&info);
-  return true;
+  return used;
+}
+
+bool ReadSize(const unsigned char* data, unsigned long size, int* width, int* height) {
+  return WithHeader(data, size, [&](jpeg_decompress_struct& info) {
+    *width = static_cast<int>(info.image_width);
+    *height = static_cast<int>(info.image_height);
+    return true;
+  });
 }
 
 // Decodes into out, which holds width * height * 3 bytes of the size ReadSize gave.
 bool DecodeRows(const unsigned char* data, unsigned long size, unsigned char* out, int width, int height) {
-  jpeg_decompress_struct info;
-  ErrorJump error;
-  Prepare(info, error);
-  if (setjmp(error.jump)) {
-    jpeg_destroy_decompress(&info);
-    return false;
-  }
-  jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, data, size);
-  jpeg_read_header(&info, TRUE);
-  info.out_color_space = JCS_RGB;
-  jpeg_start_decompress(&info);
-  if (static_cast<int>(info.output_width) != width || static_cast<int>(info.output_height) != height ||
-      info.output_components != 3) {
-    jpeg_destroy_decompress(&info);
-    return false;
-  }
-  while (info.output_scanline < info.output_height) {
-    JSAMPROW row = out + static_cast<std::size_t>(info.output_scanline) * static_cast<std::size_t>(width) * 3;
-    jpeg_read_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_decompress(&info);
-  jpeg_destroy_decompress(&info);
-  return true;
+  return WithHeader(data, size, [&](jpeg_decompress_struct& info) {
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    if (static_cast<int>(info.output_width) != width || static_cast<int>(info.output_height) != height ||
+        info.output_components != 3)
+      return false;
+    while (info.output_scanline < info.output_height) {
+      JSAMPROW row =
+          out + static_cast<std::size_t>(info.output_scanline) * static_cast<std::size_t>(width) * 3;
+      jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    return true;
+  });
 }
 
 // Each scan of a progressive image is decoded over the whole picture again, on the UI thread:

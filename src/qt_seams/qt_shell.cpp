@@ -51,7 +51,7 @@ bool QtShell::Open(const std::string& target) {
   QObject::connect(process, &QProcess::finished, process,
                    [this, alive, process, target](int code, QProcess::ExitStatus status) {
                      const bool failed = status != QProcess::NormalExit || code != 0;
-                     if (failed && !alive.expired() && OnOpenFailed) OnOpenFailed(target);
+                     if (failed && !alive.expired()) OnOpenFailed(target);
                      process->deleteLater();
                    });
   process->start();
@@ -85,7 +85,7 @@ bool QtShell::ShowInFolder(const std::string& file_path) {
                      finished->deleteLater();
                      if (!finished->isError() || alive.expired()) return;
                      const std::string folder = FolderOf(file);
-                     if (!Open(folder) && OnOpenFailed) OnOpenFailed(folder);
+                     if (!Open(folder)) OnOpenFailed(folder);
                    });
   return true;
 }

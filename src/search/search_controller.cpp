@@ -14,7 +14,7 @@ SearchController::SearchController(const RequestContext& context, const Settings
 
 std::string SearchController::SearchUrl(const std::string& query) const {
   return "http://" + hosts_.Network + "/gsearch.php?q=" + UrlEncode(query) +
-         "&section=audio&offset=" + std::to_string(offset_);
+         "&section=audio&offset=0";  // only the first page of results is asked for
 }
 
 std::unique_ptr<HttpRequest> SearchController::NewRequest(const std::string& url) {

@@ -50,12 +50,11 @@ class SearchController {
   // ParseSongs, and a log entry with the page when it yields nothing.
   std::vector<Song> ParsePage(std::string_view text);
 
-  // "http://<network>/gsearch.php?q=<query>&section=audio&offset=<Offset>"
+  // "http://<network>/gsearch.php?q=<query>&section=audio&offset=0"
   std::string SearchUrl(const std::string& query) const;
 
   bool Busy() const { return busy_; }
   std::int32_t QueueIndex() const { return queue_index_; }
-  std::int32_t Offset() const { return offset_; }
   // The name of the current song list: the title of the playlist a play click writes.
   std::string ListTitle;
   // A search or page load failed (its box comes next): the window shows the rows it hid for
@@ -80,7 +79,6 @@ class SearchController {
   ResultHandler on_result_;
   std::int32_t queue_index_ = 0;
   bool busy_ = false;
-  std::int32_t offset_ = 0;  // nothing changes it: only the first page of results is asked for
 };
 
 }  // namespace melvoro

@@ -1,5 +1,5 @@
-// melvoro: the desktop program. Windows are created once, in order, the main window first;
-// closing the main window ends the program.
+// melvoro: the desktop program. Its windows are built once (ProgramWindows); closing the main
+// window ends the program.
 #include <QApplication>
 #include <QIcon>
 #include <QStandardPaths>
@@ -16,12 +16,8 @@
 #include "qt_seams/qt_translation.h"
 #include "qt_seams/qt_ui_thread.h"
 #include "session/cookie_folder.h"
-#include "ui/charts/charts_window.h"
-#include "ui/feedback/feedback_window.h"
-#include "ui/log/log_window.h"
 #include "ui/main_window/main_window.h"
-#include "ui/settings/settings_window.h"
-#include "ui/update/update_window.h"
+#include "ui/program_windows.h"
 #include "ui/widgets/quit_on_signal.h"
 
 namespace {
@@ -58,22 +54,13 @@ int main(int argc, char** argv) {
   // Declared after the seams it reports to and before the windows that show it.
   melvoro::Engine engine(std::move(config), ui, boxes);
 
-  melvoro::ui::MainWindow main_window(engine, {boxes, shell, melvoro::CookieFolder()});
-  melvoro::ui::LogWindow log_window(engine.Log());
-  melvoro::ui::SettingsWindow settings_window(engine.Settings(), melvoro::ExecutableFolder(),
-                                              engine.HostsTable(), engine.Requests(), engine.Log(),
-                                              &main_window, &log_window);
-  main_window.SetSettingsWindow(&settings_window);
-  melvoro::ui::ChartsWindow charts_window(engine.Charts());
-  main_window.SetChartsWindow(&charts_window);
-  melvoro::ui::FeedbackWindow feedback_window(engine.Settings(), engine.HostsTable(), engine.Requests(),
-                                              engine.Log(), shell);
-  QObject::connect(&settings_window, &melvoro::ui::SettingsWindow::feedbackRequested, &feedback_window,
-                   &melvoro::ui::FeedbackWindow::ShowWithCaption);
-  // Nothing opens it: no part of the program downloads a new executable yet.
-  melvoro::ui::UpdateWindow update_window(shell, engine.Queue(), boxes,
-                                          melvoro::FromOsPath(melvoro::ExecutablePath()),
-                                          [&main_window] { main_window.close(); });
+  melvoro::ui::ProgramWindows windows(engine,
+                                      {.boxes = boxes,
+                                       .shell = shell,
+                                       .cookie_folder = melvoro::CookieFolder(),
+                                       .program_folder = melvoro::ExecutableFolder(),
+                                       .running_exe = melvoro::FromOsPath(melvoro::ExecutablePath())});
+  melvoro::ui::MainWindow& main_window = windows.Main();
 
   QObject::connect(&main_window, &melvoro::ui::MainWindow::Closed, &app, &QApplication::quit,
                    Qt::QueuedConnection);
@@ -83,10 +70,6 @@ int main(int argc, char** argv) {
   main_window.activateWindow();
   const int code = QApplication::exec();
   // Hidden before they go, so every open window saves its placement.
-  feedback_window.hide();
-  charts_window.hide();
-  settings_window.hide();
-  log_window.hide();
-  main_window.hide();
+  windows.HideAll();
   return code;
 }

@@ -31,9 +31,6 @@ TEST(FileNaming, DownloadAndAlbumPaths) {
   EXPECT_EQ(folder, "/music/ACDC \x97 Back in Black/");  // the em dash is one Windows-1251 byte
   EXPECT_EQ(AlbumPlaylistPath(folder, "AC/DC", "Back in Black"),
             "/music/ACDC \x97 Back in Black/ACDC \x97 Back in Black.m3u");
-  // Pairs, left to right, without rescanning.
-  EXPECT_EQ(FileManagerPath("/home/me/Desktop//x.mp3"), "/home/me/Desktop/x.mp3");
-  EXPECT_EQ(FileManagerPath("/a///b////c"), "/a//b//c");
 }
 
 TEST(FileNaming, DifferentNamesNeverShareAFileTheSameNameAlwaysDoes) {

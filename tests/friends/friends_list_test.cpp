@@ -21,7 +21,7 @@ class Friends : public ::testing::Test {
  protected:
   Friends() {
     settings.Set("cookie", "remixsid=0123");
-    list.OnPicture = [this](const std::optional<Picture>& p) { pictures.push_back(p); };
+    list.OnPicture.Add([this](const std::optional<Picture>& p) { pictures.push_back(p); });
   }
   ~Friends() override { loop.Shutdown(); }
   void WaitList() {

@@ -8,12 +8,12 @@
 #include "core/http/hosts.h"
 #include "core/log/activity_indicator.h"
 #include "core/log/program_log.h"
-#include "core/text/texts.h"
 #include "qt_seams/qt_message_boxes.h"
 #include "qt_seams/qt_text.h"
 #include "qt_seams/qt_ui_thread.h"
 #include "support/screenshot.h"
 #include "ui/feedback/feedback_window.h"
+#include "ui/window_texts.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -16,7 +16,6 @@
 #include "core/log/activity_indicator.h"
 #include "core/log/program_log.h"
 #include "core/text/cp1251.h"
-#include "core/text/texts.h"
 #include "feedback/feedback_post.h"
 #include "qt_seams/qt_text.h"
 #include "qt_seams/qt_ui_thread.h"
@@ -27,6 +26,7 @@
 #include "ui/feedback/feedback_window.h"
 #include "ui/settings/settings_window.h"
 #include "ui/widgets/help_hint.h"
+#include "ui/window_texts.h"
 
 namespace melvoro {
 namespace {

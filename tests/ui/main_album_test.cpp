@@ -34,7 +34,7 @@ TEST_F(MainAlbumTest, ThePageIsOutOfReachAndItsSearchRequestsNothing) {
   ASSERT_GE(Tab(), 0);
   EXPECT_FALSE(Reachable());
   Page()->RequestField()->setText(QString::fromUtf8("Ария"));
-  window_->OnAlbumSearchClicked();
+  window_->Album()->OnSearchClicked();
   EXPECT_TRUE(window_->ResultsShown());
   EXPECT_FALSE(Reachable());
   EXPECT_EQ(engine_->Queue().List().Count(), 0);

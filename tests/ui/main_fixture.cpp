@@ -21,7 +21,7 @@ MainWindowTest::MainWindowTest() : downloads_(dir_ / "downloads"), cookies_(dir_
   std::filesystem::create_directories(downloads_);
   std::filesystem::create_directories(cookies_);
   const Hosts hosts = netsim_.HostsTable();
-  // The folder as the default gives it, with a final separator: stored paths hold a doubled one.
+  // The folder as the default gives it, with a final separator.
   std::ofstream(dir_ / "config.ini") << "[Hosts]\nNetwork=" << hosts.Network << "\nStorage=" << hosts.Storage
                                      << "\nLogin=" << hosts.Login << "\nSupport=" << hosts.Support
                                      << "\n\n[Melvoro]\nUploadDir=" << downloads_.string() << "/\n";
@@ -32,13 +32,17 @@ MainWindowTest::~MainWindowTest() {
   engine_.reset();
 }
 
-void MainWindowTest::Open() {
+void MainWindowTest::BuildEngine() {
   StartupSeams startup;
   startup.RunAuth = [](const std::filesystem::path&) { return std::string("remixsid=0123456789abcdef\n"); };
   startup.DesktopFolder = [this] { return dir_.path(); };
+  engine_ = std::make_unique<Engine>(LoadConfiguration(dir_.path(), boxes_, startup), ui_, boxes_);
+}
+
+void MainWindowTest::Open() {
   window_.reset();
   engine_.reset();
-  engine_ = std::make_unique<Engine>(LoadConfiguration(dir_.path(), boxes_, startup), ui_, boxes_);
+  BuildEngine();
   window_ = std::make_unique<ui::MainWindow>(*engine_, ui::MainWindowSeams{boxes_, shell_, cookies_});
   // Heard after the window's own listener has laid the rows out.
   engine_->Results().OnShown.Add([this] { ++lists_shown_; });

@@ -37,7 +37,9 @@ class MainWindowTest : public ::testing::Test {
   MainWindowTest();
   ~MainWindowTest() override;
 
-  // Builds the engine from config.ini, then creates and shows the window.
+  // Builds the engine from config.ini into engine_.
+  void BuildEngine();
+  // Builds the engine, then creates and shows the window.
   void Open();
 
   // Types text into the search box (replacing what is there) and presses Enter.

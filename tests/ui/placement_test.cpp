@@ -170,6 +170,8 @@ TEST(Placement, TheMainWindowStaysPutOverStartsUnderAWindowManager) {
                                                                 {"XDG_DATA_HOME", config}}});
     ASSERT_EQ(out.exit_code, 0) << out.err;
     const QSettings saved(QString::fromStdString(config + "/Malvoro.conf"), QSettings::IniFormat);
+    // A missing key would read as 0 on every start and pass for a window that stayed put.
+    ASSERT_TRUE(saved.contains("forms/main/Left") && saved.contains("forms/main/Top")) << "start " << start;
     corners.emplace_back(saved.value("forms/main/Left").toInt(), saved.value("forms/main/Top").toInt());
   }
   EXPECT_EQ(corners[1], corners[0]);

@@ -100,7 +100,7 @@ TEST(SeamShell, AnOpenerThatFindsNoProgramIsHeardOfLater) {
                     "echo \"$1\" >> \"$(dirname \"$0\")/opened\"\ncase \"$1\" in *.asx) exit 3;; esac\n");
   ui::QtShell shell({}, QString::fromStdString((dir / "opener").string()));
   std::vector<std::string> failed;
-  shell.OnOpenFailed = [&](const std::string& target) { failed.push_back(target); };
+  shell.OnOpenFailed.Add([&](const std::string& target) { failed.push_back(target); });
 
   const std::string song = std::string(W1251(u8"/tmp/Песня.mp3"));
   EXPECT_TRUE(shell.Open(song));
@@ -136,7 +136,7 @@ TEST(SeamShell, AFolderNoProgramOpensIsHeardOfQuietly) {
   ui::QtShell shell(QStringLiteral("unix:path=") + QString::fromStdString((dir / "no-bus").string()),
                     QString::fromStdString((dir / "opener").string()));
   std::vector<std::string> failed;
-  shell.OnOpenFailed = [&](const std::string& target) { failed.push_back(target); };
+  shell.OnOpenFailed.Add([&](const std::string& target) { failed.push_back(target); });
   testing::internal::CaptureStdout();
   testing::internal::CaptureStderr();
   EXPECT_TRUE(shell.ShowInFolder((dir / "a.mp3").string()));

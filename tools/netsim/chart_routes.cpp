@@ -9,6 +9,7 @@
 #include "core/text/cp1251.h"
 #include "core/text/text_helpers.h"
 #include "netsim/catalogue.h"
+#include "netsim/site_html.h"
 
 namespace melvoro::netsim {
 
@@ -64,30 +65,6 @@ std::vector<ChartLine> Chart(std::size_t offset, std::size_t count) {
   return chart;
 }
 
-// Escapes UTF-8 text: the escapes are ASCII, so escaping the bytes keeps every sequence whole.
-std::string Escape(const std::string& utf8) {
-  std::string out;
-  for (const char c : utf8) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
 Response ChartPage(const std::string& heading, const std::vector<ChartLine>& chart) {
   std::string html = "<!DOCTYPE html>\n<html>\n<head><meta charset=\"utf-8\"><title>" + heading +
                      "</title></head>\n<body>\n<h1>" + heading + "</h1>\n<table class=\"chart\">\n";
@@ -95,8 +72,8 @@ Response ChartPage(const std::string& heading, const std::vector<ChartLine>& cha
   for (const ChartLine& line : chart) {
     const std::string n = std::to_string(++place);
     html += "<tr><td class=\"place\">" + n + "</td>\n<td><a href=\"/songs/" + n + "\" class=\"song\">" +
-            Escape(line.title) + "</a><br>\n<a href=\"/artists/" + n + "\" class=\"artist\">" +
-            Escape(line.artist) + "</a></td>\n<td class=\"votes\">" + std::to_string(1000 - place * 7) +
+            ChartEscape(line.title) + "</a><br>\n<a href=\"/artists/" + n + "\" class=\"artist\">" +
+            ChartEscape(line.artist) + "</a></td>\n<td class=\"votes\">" + std::to_string(1000 - place * 7) +
             "</td></tr>\n";
   }
   html += "</table>\n</body>\n</html>\n";
@@ -127,9 +104,9 @@ Response TopTracks(const std::string& artist_cp1251) {
   for (const Song& song : TheCatalogue().songs)
     if (!artist_cp1251.empty() && CyrLowerCase(song.artist) == key) songs.push_back(&song);
   if (songs.empty()) return LastFmError(400, 6, "The artist you supplied could not be found");
-  const std::string artist = Escape(Cp1251ToUtf8(songs.front()->artist));
+  const std::string artist = ChartEscape(Cp1251ToUtf8(songs.front()->artist));
   std::vector<std::string> titles;
-  for (const Song* song : songs) titles.push_back(Escape(Cp1251ToUtf8(song->title)));
+  for (const Song* song : songs) titles.push_back(ChartEscape(Cp1251ToUtf8(song->title)));
   titles.push_back(titles.front() + " (Live in Zürich)");
   std::string xml = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<lfm status=\"ok\">\n<toptracks artist=\"" +
                     artist + "\" page=\"1\" perPage=\"50\" totalPages=\"1\" total=\"" +

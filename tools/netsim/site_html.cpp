@@ -4,7 +4,9 @@
 
 namespace melvoro::netsim {
 
-std::string SiteEscape(std::string_view text) {
+namespace {
+
+std::string Escape(std::string_view text, bool apostrophe) {
   std::string out;
   out.reserve(text.size());
   for (const char c : text) {
@@ -22,7 +24,7 @@ std::string SiteEscape(std::string_view text) {
         out += "&quot;";
         break;
       case '\'':
-        out += "&#39;";
+        out += apostrophe ? "&#39;" : "'";
         break;
       default:
         out += c;
@@ -30,6 +32,12 @@ std::string SiteEscape(std::string_view text) {
   }
   return out;
 }
+
+}  // namespace
+
+std::string SiteEscape(std::string_view text) { return Escape(text, true); }
+
+std::string ChartEscape(std::string_view text) { return Escape(text, false); }
 
 std::string FormatDuration(int seconds) {
   const int s = seconds % 60;

@@ -10,6 +10,9 @@ namespace melvoro::netsim {
 
 // & < > " ' as the site escaped them: &amp; &lt; &gt; &quot; &#39;
 std::string SiteEscape(std::string_view text);
+// The same but the apostrophe, which the radio portals and last.fm left as it is. The escapes
+// are ASCII, so escaping UTF-8 bytes keeps every sequence whole.
+std::string ChartEscape(std::string_view text);
 
 // "3:07"
 std::string FormatDuration(int seconds);

@@ -3,8 +3,9 @@
 // default use xdg-open, tests record.
 #pragma once
 
-#include <functional>
 #include <string>
+
+#include "core/listeners.h"
 
 namespace melvoro {
 
@@ -16,7 +17,7 @@ class Shell {
   // An open that was under way when Open or ShowInFolder returned failed after all (the desktop
   // found no program for the target, or the folder). Called on the UI thread; shells that know
   // at once never call it.
-  std::function<void(const std::string& target)> OnOpenFailed;
+  Listeners<const std::string&> OnOpenFailed;
   // Shows the file selected in the file manager, or at least its folder. False on failure.
   virtual bool ShowInFolder(const std::string& file_path) = 0;
 };

@@ -12,8 +12,9 @@
 #include <QVBoxLayout>
 
 #include "charts/chart_list.h"
-#include "core/text/texts.h"
 #include "qt_seams/qt_text.h"
+#include "ui/widgets/widget_factory.h"
+#include "ui/window_texts.h"
 
 namespace melvoro::ui {
 
@@ -23,13 +24,6 @@ constexpr int kMemoHeight = 60;
 constexpr int kPanelHeight = 94;
 constexpr int kRowHeight = 23;
 constexpr int kMargin = 8;
-
-QPushButton* NewButton(std::string_view caption, const char* name, QWidget* parent) {
-  auto* button = new QPushButton(ToQString(caption), parent);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  return button;
-}
 
 QComboBox* NewStationBox(RadioSite site, std::string_view prompt, const char* name, QWidget* parent) {
   auto* box = new QComboBox(parent);
@@ -53,12 +47,6 @@ ChartsWindow::ChartsWindow(ChartList& charts, QWidget* parent)
   FollowCharts();
   resize(kClientWidth, kClientHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->availableGeometry().topLeft());
-}
-
-ChartsWindow::~ChartsWindow() {
-  charts_.OnReset.Remove(reset_listener_);
-  charts_.OnAppended.Remove(appended_listener_);
-  charts_.OnEntryChanged.Remove(changed_listener_);
 }
 
 void ChartsWindow::BuildControls() {
@@ -136,9 +124,10 @@ void ChartsWindow::Connect() {
 }
 
 void ChartsWindow::FollowCharts() {
-  reset_listener_ = charts_.OnReset.Add([this] { entry_list_->clear(); });
-  appended_listener_ = charts_.OnAppended.Add([this](int first, int count) { AppendEntries(first, count); });
-  changed_listener_ = charts_.OnEntryChanged.Add([this](int index) { ShowEntry(index); });
+  subscriptions_.emplace_back(charts_.OnReset, [this] { entry_list_->clear(); });
+  subscriptions_.emplace_back(charts_.OnAppended,
+                              [this](int first, int count) { AppendEntries(first, count); });
+  subscriptions_.emplace_back(charts_.OnEntryChanged, [this](int index) { ShowEntry(index); });
   AppendEntries(0, static_cast<int>(charts_.Entries().size()));
 }
 

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
+
+#include "core/listeners.h"
 
 class QComboBox;
 class QLineEdit;
@@ -27,7 +30,6 @@ class ChartsWindow final : public QWidget {
   // Follows charts until destroyed; charts must outlive the window. Created hidden; closing
   // hides it.
   explicit ChartsWindow(ChartList& charts, QWidget* parent = nullptr);
-  ~ChartsWindow() override;
 
   QListWidget* EntryList() const { return entry_list_; }
   QPlainTextEdit* MemoBox() const { return memo_box_; }
@@ -54,8 +56,8 @@ class ChartsWindow final : public QWidget {
   void OnEntryDoubleClicked();
 
   ChartList& charts_;
-  int reset_listener_ = -1, appended_listener_ = -1, changed_listener_ = -1;
-  bool showing_ = false;  // the window writes an entry itself: not the user's check
+  std::vector<Subscription> subscriptions_;  // what the window hears of the chart list
+  bool showing_ = false;                     // the window writes an entry itself: not the user's check
   QMenuBar* menu_bar_;
   QListWidget* entry_list_;
   QPlainTextEdit* memo_box_;

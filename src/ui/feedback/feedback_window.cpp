@@ -12,11 +12,12 @@
 
 #include "core/config/settings_table.h"
 #include "core/http/hosts.h"
-#include "core/text/texts.h"
 #include "feedback/feedback_post.h"
 #include "playback/shell_open.h"
 #include "qt_seams/qt_text.h"
 #include "ui/widgets/help_hint.h"
+#include "ui/widgets/widget_factory.h"
+#include "ui/window_texts.h"
 
 namespace melvoro::ui {
 
@@ -28,18 +29,6 @@ constexpr int kButtonPanelHeight = 68;
 constexpr int kFieldLeft = 8;
 constexpr int kEmailTop = 12;
 constexpr int kDescriptionTop = 44;
-
-QWidget* NewPanel(const char* name, QWidget* parent) {
-  auto* panel = new QWidget(parent);
-  panel->setObjectName(name);
-  return panel;
-}
-
-QLabel* NewLabel(std::string_view text, const char* name, QWidget* parent) {
-  auto* label = new QLabel(ToQString(text), parent);
-  if (name) label->setObjectName(name);
-  return label;
-}
 
 // The "[?]" beside a field's name; help shows while the pointer is over it.
 HelpMark* NewMark(const char* name, std::string_view help, QWidget* owner, QWidget* parent) {
@@ -62,10 +51,7 @@ FeedbackWindow::FeedbackWindow(const SettingsTable& settings, const Hosts& hosts
       log_(log),
       shell_(shell) {
   setObjectName(QStringLiteral("TformFeedback"));
-  setAutoFillBackground(true);
-  QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
-  setPalette(white);
+  FillBackground(*this, Qt::white);
   BuildControls();
   resize(kClientWidth, kClientHeight);
 }

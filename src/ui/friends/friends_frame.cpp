@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/text/texts.h"
 #include "downloads/download_list.h"
 #include "qt_seams/qt_text.h"
 #include "ui/main_window/state_icons.h"
+#include "ui/window_texts.h"
 
 namespace melvoro::ui {
 
@@ -22,17 +22,12 @@ FriendsFrame::FriendsFrame(FriendsList& list, SearchController::ResultHandler sh
       switch_layout_(std::move(switch_layout)) {
   setObjectName("frameFriends1");
   BuildWidgets();
-  list_.OnEntriesChanged = [this] { ShowEntries(); };
-  list_.OnStateChanged = [this] { ShowState(); };
-  list_.OnPicture = [this](const std::optional<Picture>& picture) { ShowPicture(picture); };
+  subscriptions_.emplace_back(list_.OnEntriesChanged, [this] { ShowEntries(); });
+  subscriptions_.emplace_back(list_.OnStateChanged, [this] { ShowState(); });
+  subscriptions_.emplace_back(list_.OnPicture,
+                              [this](const std::optional<Picture>& picture) { ShowPicture(picture); });
   ShowEntries();
   ShowState();
-}
-
-FriendsFrame::~FriendsFrame() {
-  list_.OnEntriesChanged = nullptr;
-  list_.OnStateChanged = nullptr;
-  list_.OnPicture = nullptr;
 }
 
 void FriendsFrame::BuildWidgets() {
@@ -98,6 +93,10 @@ void FriendsFrame::BuildWidgets() {
   body->addWidget(info_panel_);
   layout->addLayout(body, 1);
 
+  connect(my_friends_button_, &QPushButton::clicked, this, &FriendsFrame::OnMyFriendsClicked);
+  connect(my_groups_button_, &QPushButton::clicked, this, &FriendsFrame::OnMyGroupsClicked);
+  connect(my_page_button_, &QPushButton::clicked, this, &FriendsFrame::OnMyPageClicked);
+  connect(continue_button_, &QPushButton::clicked, this, &FriendsFrame::OnContinueClicked);
   connect(list_view_, &QListWidget::itemSelectionChanged, this, &FriendsFrame::OnSelectionChanged);
   connect(list_view_, &QListWidget::itemDoubleClicked, this, [this] {
     if (continue_button_->isEnabled()) continue_button_->click();
@@ -114,12 +113,18 @@ void FriendsFrame::OnMyGroupsClicked() {
   list_.LoadGroups();
 }
 
-void FriendsFrame::OnMyPageClicked() { list_.ChooseOwnPage(); }
+void FriendsFrame::OnMyPageClicked() {
+  list_.ChooseOwnPage();
+  OnContinueClicked();
+}
 
 bool FriendsFrame::OnContinueClicked() {
   if (list_.ChoiceTag() == 0) return false;
   if (switch_layout_) switch_layout_();
-  return list_.OpenChosen(show_results_);
+  // Only a list on its way hides the rows: a refused load would leave them hidden for good.
+  if (!list_.OpenChosen(show_results_)) return false;
+  emit listRequested();
+  return true;
 }
 
 void FriendsFrame::OnSelectionChanged() {

@@ -1,11 +1,14 @@
 // FriendsFrame, the "Друзья" page: the buttons that list friends or groups or open the user's
 // own page, the list, and the selected entry's picture and name. It shows the engine's
-// FriendsList and forwards clicks to it; the main window forwards the buttons' clicks here.
+// FriendsList and forwards clicks to it.
 #pragma once
 
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <vector>
+
+#include "core/listeners.h"
 
 #include "friends/friends_list.h"
 
@@ -28,11 +31,11 @@ class FriendsFrame final : public QWidget {
   // switch_layout is the main window's switch to its results layout.
   FriendsFrame(FriendsList& list, SearchController::ResultHandler show_results,
                std::function<void()> switch_layout, QWidget* parent = nullptr);
-  ~FriendsFrame() override;
 
   void OnMyFriendsClicked();
   void OnMyGroupsClicked();
-  // Chooses the own page; the caller then runs "Продолжить", which works even while disabled.
+  // Chooses the own page and runs "Продолжить" directly: it must work while its button is
+  // still disabled.
   void OnMyPageClicked();
   // True when an audio list was requested.
   bool OnContinueClicked();
@@ -45,6 +48,10 @@ class FriendsFrame final : public QWidget {
   QLabel* PictureBox() const { return picture_; }
   QLabel* ChoiceLabel() const { return choice_label_; }
 
+ signals:
+  // An audio list is on its way: the results frame hides until its songs arrive.
+  void listRequested();
+
  private:
   void BuildWidgets();
   void ShowEntries();
@@ -55,6 +62,7 @@ class FriendsFrame final : public QWidget {
   FriendsList& list_;
   SearchController::ResultHandler show_results_;
   std::function<void()> switch_layout_;
+  std::vector<Subscription> subscriptions_;  // what the frame hears of the list
 
   QWidget* help_panel_ = nullptr;
   QLabel* help_label_ = nullptr;

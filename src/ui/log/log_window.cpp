@@ -12,10 +12,10 @@
 #include <algorithm>
 
 #include "core/log/program_log.h"
-#include "core/text/texts.h"
 #include "qt_seams/qt_text.h"
 #include "ui/widgets/window_frame.h"
 #include "ui/widgets/window_placement.h"
+#include "ui/window_texts.h"
 
 namespace melvoro::ui {
 
@@ -118,13 +118,16 @@ LogWindow::LogWindow(ProgramLog& log, QWidget* parent)
             ShowDetails(current ? current : previous);
           });
   added_ = Subscription(log_.OnAdded, [this] { EntryAdded(); });
-
-  LoadPlacement(*this, QStringLiteral("log"));
 }
 
 LogWindow::~LogWindow() = default;
 
 void LogWindow::showEvent(QShowEvent* event) {
+  // The saved place is read on the first show, not while the window is being built.
+  if (!placed_) {
+    placed_ = true;
+    LoadPlacement(*this, QStringLiteral("log"));
+  }
   // Without a saved place the window manager may put it under the pointer, partly below the
   // screen: it gets a place of its own, centred.
   if (!testAttribute(Qt::WA_Moved)) {

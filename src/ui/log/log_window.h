@@ -44,6 +44,7 @@ class LogWindow final : public QWidget {
   QTreeWidget* list_;
   QSplitter* splitter_;
   QPlainTextEdit* details_;
+  bool placed_ = false;  // the saved placement has been applied
 };
 
 }  // namespace melvoro::ui

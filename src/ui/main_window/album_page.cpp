@@ -10,10 +10,14 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QValidator>
+#include <exception>
 
-#include "core/text/texts.h"
+#include "core/os/message_box.h"
+#include "core/text/cp1251.h"
+#include "downloads/download_queue.h"
 #include "qt_seams/qt_text.h"
 #include "ui/main_window/result_row_widgets.h"
+#include "ui/window_texts.h"
 
 namespace melvoro::ui {
 
@@ -67,7 +71,7 @@ ClickLabel* LinkLabel(const char* name, std::string_view caption, QWidget* paren
 
 }  // namespace
 
-AlbumPage::AlbumPage(QWidget* parent) : QWidget(parent) {
+AlbumPage::AlbumPage(AlbumPageLinks links, QWidget* parent) : QWidget(parent), links_(std::move(links)) {
   setObjectName("TabSheet2");
   panel_ = new QFrame(this);
   panel_->setObjectName("lastfmpanel");
@@ -116,6 +120,11 @@ AlbumPage::AlbumPage(QWidget* parent) : QWidget(parent) {
   memo_->hide();
 
   BuildSongsBox();
+  connect(this, &AlbumPage::requestEntered, this, &AlbumPage::OnRequestEntered);
+  connect(search_button_, &QPushButton::clicked, this, &AlbumPage::OnSearchClicked);
+  connect(other_artists_link_, &ClickLabel::clicked, this, &AlbumPage::OnOtherArtistsClicked);
+  connect(back_to_albums_link_, &ClickLabel::clicked, this, &AlbumPage::OnBackToAlbumsClicked);
+  connect(download_button_, &QPushButton::clicked, this, &AlbumPage::OnDownloadClicked);
 }
 
 void AlbumPage::BuildSongsBox() {
@@ -210,6 +219,48 @@ void AlbumPage::resizeEvent(QResizeEvent* event) {
 
 void AlbumPage::PlaceSongsBox() {
   songs_box_->setGeometry(0, panel_->height() - kSongsBoxHeight, panel_->width(), kSongsBoxHeight);
+}
+
+void AlbumPage::OnShown(QWidget* credit) {
+  HoldCredit(credit);
+  request_field_->setFocus();
+}
+
+void AlbumPage::OnRequestEntered() {
+  search_button_->click();
+  request_field_->selectAll();
+}
+
+void AlbumPage::OnSearchClicked() {
+  if (RequestIsPrompt()) {
+    links_.boxes.Show(texts::kAppTitle.str(), texts::kAlbumRequestMissing.str(), MessageIcon::None);
+    return;
+  }
+  // The first page must not be left half moved: its search box, buttons, message and credit.
+  emit searchAccepted();
+  request_field_->setFocus();
+  request_field_->selectAll();
+  ShowSearchLayout();
+}
+
+void AlbumPage::OnOtherArtistsClicked() { search_button_->click(); }
+
+void AlbumPage::OnBackToAlbumsClicked() {
+  emit backToAlbums();
+  ShowGridView(links_.loading_picture());
+}
+
+void AlbumPage::OnDownloadClicked() {
+  // Enabled again only when another album is shown; a failure leaves it off too.
+  download_button_->setEnabled(false);
+  try {
+    // Without an existing folder the album is refused.
+    links_.queue.QueueAlbumDownload(CheckedTitles(), ArtistCaption(), AlbumCaption(),
+                                    links_.download_folder());
+  } catch (const std::exception& error) {
+    // Exception texts (file errors among them) are UTF-8; boxes take Windows-1251.
+    links_.boxes.Show(texts::kAppTitle.str(), Utf8ToCp1251(error.what()), MessageIcon::Error);
+  }
 }
 
 }  // namespace melvoro::ui

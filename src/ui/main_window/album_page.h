@@ -1,11 +1,12 @@
 // TabSheet2, "Поиск альбомами": the panel for looking up an artist's albums and downloading an
 // album's tracks. The program carries it laid out but never shows or enables it; nothing fills
-// its grid or its track list. It builds and places the controls; the main window handles their
-// events.
+// its grid or its track list. It builds and places the controls and handles their events; what
+// it would hand to the download list goes through the engine's queue.
 #pragma once
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,9 +18,24 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 
+namespace melvoro {
+class DownloadQueue;
+class MessageBoxes;
+}  // namespace melvoro
+
 namespace melvoro::ui {
 
 class ClickLabel;
+
+// What the page's handlers reach outside it.
+struct AlbumPageLinks {
+  DownloadQueue& queue;
+  MessageBoxes& boxes;
+  // The settings window's last existing folder; empty while there is none.
+  std::function<std::string()> download_folder;
+  // What the cover shows while an album loads: the activity indicator's picture.
+  std::function<QImage()> loading_picture;
+};
 
 class AlbumPage final : public QWidget {
   Q_OBJECT
@@ -34,7 +50,19 @@ class AlbumPage final : public QWidget {
   static constexpr int kRequestBelowHeading = 64;
   static constexpr int kButtonBelowHeading = 104;
 
-  explicit AlbumPage(QWidget* parent = nullptr);
+  explicit AlbumPage(AlbumPageLinks links, QWidget* parent = nullptr);
+
+  // Handlers. The page is never reachable; they keep it whole for the day it is.
+  // credit is the main window's credit panel, which the page holds while shown.
+  void OnShown(QWidget* credit);
+  // Enter in the field: the search button is pressed and the text selected.
+  void OnRequestEntered();
+  // Refuses the prompt text; otherwise only rearranges the window: no album request exists.
+  void OnSearchClicked();
+  void OnOtherArtistsClicked();
+  void OnBackToAlbumsClicked();
+  // The checked tracks, with the artist and album shown, into the download list.
+  void OnDownloadClicked();
 
   // True while the field holds the prompt it starts with.
   bool RequestIsPrompt() const;
@@ -68,6 +96,10 @@ class AlbumPage final : public QWidget {
  signals:
   // Enter in the field; the key goes no further.
   void requestEntered();
+  // A search was accepted: the first page goes over to its results layout, as a search would.
+  void searchAccepted();
+  // Back to the album grid, under which the download list shows again.
+  void backToAlbums();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -76,6 +108,8 @@ class AlbumPage final : public QWidget {
  private:
   void BuildSongsBox();
   void PlaceSongsBox();
+
+  AlbumPageLinks links_;
 
   QFrame* panel_;
   QLabel* heading_label_;

@@ -2,10 +2,10 @@
 
 #include <QTextDocument>
 
-#include "core/text/texts.h"
 #include "downloads/download_list.h"
 #include "qt_seams/qt_text.h"
 #include "ui/main_window/state_icons.h"
+#include "ui/window_texts.h"
 
 namespace melvoro::ui {
 
@@ -60,13 +60,8 @@ DownloadListModel::DownloadListModel(DownloadList& list, QObject* parent)
   flush_timer_.setSingleShot(true);
   flush_timer_.setInterval(kFlushMs);
   connect(&flush_timer_, &QTimer::timeout, this, &DownloadListModel::Flush);
-  rows_added_id_ = list_.OnRowsAdded.Add([this](int first, int count) { RowsAdded(first, count); });
-  row_changed_id_ = list_.OnRowChanged.Add([this](int index) { RowChanged(index); });
-}
-
-DownloadListModel::~DownloadListModel() {
-  list_.OnRowsAdded.Remove(rows_added_id_);
-  list_.OnRowChanged.Remove(row_changed_id_);
+  subscriptions_.emplace_back(list_.OnRowsAdded, [this](int first, int count) { RowsAdded(first, count); });
+  subscriptions_.emplace_back(list_.OnRowChanged, [this](int index) { RowChanged(index); });
 }
 
 int DownloadListModel::rowCount(const QModelIndex& parent) const {

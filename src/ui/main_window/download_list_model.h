@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "core/listeners.h"
+
 namespace melvoro {
 class DownloadList;
 struct DownloadRow;
@@ -35,7 +37,6 @@ class DownloadListModel final : public QAbstractTableModel {
 
   // The list must outlive the model; the model takes its change notifications.
   explicit DownloadListModel(DownloadList& list, QObject* parent = nullptr);
-  ~DownloadListModel() override;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -56,8 +57,8 @@ class DownloadListModel final : public QAbstractTableModel {
   void RowChanged(int index);
 
   DownloadList& list_;
-  int rows_added_id_ = 0, row_changed_id_ = 0;
-  int shown_rows_ = 0;  // rows the views have been told about
+  std::vector<Subscription> subscriptions_;  // what the model hears of the list
+  int shown_rows_ = 0;                       // rows the views have been told about
   std::vector<int> dirty_;
   std::vector<bool> is_dirty_;
   QTimer flush_timer_;

@@ -5,11 +5,11 @@
 #include <QTimer>
 #include <array>
 
-#include "core/text/texts.h"
 #include "downloads/download_list.h"
 #include "qt_seams/qt_text.h"
 #include "ui/main_window/download_list_model.h"
 #include "ui/main_window/state_icons.h"
+#include "ui/window_texts.h"
 
 namespace melvoro::ui {
 

@@ -1,3 +1,5 @@
+// MainWindow: building the window, its handlers (each forwards to the engine and leaves the
+// showing to the engine's change notifications), and its layout rules.
 #include "ui/main_window/main_window.h"
 
 #include <QApplication>
@@ -12,19 +14,29 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+#include <exception>
 
+#include "core/os/message_box.h"
 #include "core/os/shell.h"
 #include "core/os/ui_thread.h"
-#include "core/text/texts.h"
+#include "core/text/cp1251.h"
+#include "downloads/file_naming.h"
+#include "playback/play_playlist.h"
 #include "playback/shell_open.h"
 #include "qt_seams/qt_text.h"
+#include "session/log_out.h"
+#include "ui/friends/friends_frame.h"
 #include "ui/main_window/album_page.h"
 #include "ui/main_window/download_list_model.h"
 #include "ui/main_window/download_list_view.h"
 #include "ui/main_window/results_frame.h"
 #include "ui/main_window/singles_page.h"
+#include "ui/settings/settings_window.h"
 #include "ui/widgets/activity_indicator_widget.h"
+#include "ui/widgets/widget_factory.h"
 #include "ui/widgets/window_placement.h"
+#include "ui/window_texts.h"
 
 namespace melvoro::ui {
 
@@ -32,6 +44,24 @@ namespace {
 
 constexpr int kTopPanelHeight = 25;
 constexpr int kSplitterWidth = 4;
+constexpr int kTopPanelLeft = 272;
+constexpr int kTopPanelMargin = 280;
+constexpr int kFrameMargin = 40;
+constexpr int kFrameBottomMargin = 67;
+constexpr int kSearchMargin = 190;
+constexpr int kButtonGap = 4;
+constexpr int kResultsWheelDivisor = 5;
+constexpr int kAlbumWheelDivisor = 4;
+
+void ShowWindow(QWidget* window) {
+  if (window == nullptr) return;
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+// Exception texts (file errors among them) are UTF-8; boxes take Windows-1251.
+std::string ErrorText(const std::exception& error) { return Utf8ToCp1251(error.what()); }
 
 }  // namespace
 
@@ -44,10 +74,7 @@ MainWindow::MainWindow(Engine& engine, const MainWindowSeams& seams, QWidget* pa
   setWindowTitle(ToQString(texts::kMainCaption));
   setMinimumSize(kClientWidth, kClientHeight);
   resize(kClientWidth, kClientHeight);
-  setAutoFillBackground(true);
-  QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
-  setPalette(white);
+  FillBackground(*this, Qt::white);
   BuildWidgets();
   LayOut();
 
@@ -56,9 +83,9 @@ MainWindow::MainWindow(Engine& engine, const MainWindowSeams& seams, QWidget* pa
   subscriptions_.emplace_back(engine_.Queue().OnSearchStarted, [this] { ResultsPane()->hide(); });
   subscriptions_.emplace_back(engine_.Controller().OnPageFailed, [this] { ResultsPane()->show(); });
   // The desktop may find no program for a song or a playlist only after a moment.
-  seams_.shell.OnOpenFailed = [this](const std::string& target) {
+  subscriptions_.emplace_back(seams_.shell.OnOpenFailed, [this](const std::string& target) {
     LogShellOpenFailure(engine_.Log(), target);
-  };
+  });
 
   download_timer_.setObjectName("timerFindList");
   download_timer_.setInterval(kTickMs);
@@ -72,7 +99,6 @@ MainWindow::~MainWindow() {
   // each removes its part file, so no partial song is left under its name.
   engine_.Shutdown();
   subscriptions_.clear();
-  seams_.shell.OnOpenFailed = nullptr;
   // The widgets read the engine members, which go before QWidget's destructor would free them.
   qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
@@ -104,7 +130,15 @@ void MainWindow::BuildWidgets() {
   pages_->addTab(singles_, ToQString(texts::kTabSingles));
   pages_->setTabToolTip(0, ToQString(texts::kTabSinglesHintPrefix.str() + site));
   // The album page is carried laid out, but its tab is never shown nor the page enabled.
-  album_page_ = new AlbumPage;
+  album_page_ = new AlbumPage(
+      {.queue = engine_.Queue(),
+       .boxes = seams_.boxes,
+       .download_folder =
+           [this] {
+             const auto* settings = qobject_cast<const SettingsWindow*>(settings_window_);
+             return settings != nullptr ? settings->DownloadFolder() : std::string();
+           },
+       .loading_picture = [this] { return ActivityIndicatorWidget::Picture(indicator_->ShownPicture()); }});
   album_page_->setEnabled(false);
   const int album_tab = pages_->addTab(album_page_, ToQString(texts::kTabAlbums));
   pages_->setTabToolTip(album_tab, ToQString(texts::kTabAlbumsHint));
@@ -112,12 +146,17 @@ void MainWindow::BuildWidgets() {
   friends_page_ = new QWidget;
   friends_page_->setObjectName("TabSheet3");
   pages_->addTab(friends_page_, ToQString(texts::kTabFriends));
-  BuildFriendsPage();
+  auto* friends_layout = new QVBoxLayout(friends_page_);
+  friends_layout->setContentsMargins(0, 0, 0, 0);
+  friends_frame_ = new FriendsFrame(
+      engine_.Friends(), [this](std::vector<Song> songs) { engine_.Results().ShowResults(std::move(songs)); },
+      [this] { SwitchToResultsLayout(); }, friends_page_);
+  friends_layout->addWidget(friends_frame_);
   pages_->setCurrentIndex(0);
-  BuildAlbumPage();
+  SetAlbumScrollBox(album_page_->GridBox());
   connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
     if (index == 0) OnSinglesPageShown();
-    if (pages_->widget(index) == album_page_) OnAlbumPageShown();
+    if (pages_->widget(index) == album_page_) album_page_->OnShown(singles_->CreditPanel());
     LayOut();
   });
 
@@ -133,6 +172,12 @@ void MainWindow::BuildWidgets() {
   connect(download_view_, &DownloadListView::listenRequested, this, &MainWindow::OnListenClicked);
   connect(download_view_, &DownloadListView::openFolderRequested, this, &MainWindow::OnOpenFolderClicked);
   connect(download_view_, &DownloadListView::retryRequested, this, &MainWindow::OnRetryClicked);
+  connect(album_page_, &AlbumPage::searchAccepted, this, [this] {
+    results_shown_ = true;
+    singles_->SwitchToResultsLayout();
+  });
+  connect(album_page_, &AlbumPage::backToAlbums, download_view_, &QWidget::show);
+  connect(friends_frame_, &FriendsFrame::listRequested, this, [this] { ResultsPane()->hide(); });
 
   ResultsFrame* frame = ResultsPane();
   connect(frame, &ResultsFrame::nameClicked, this, &MainWindow::OnRowClicked);
@@ -220,6 +265,168 @@ void MainWindow::changeEvent(QEvent* event) {
     engine_.Activity().ActivityBegin();
     engine_.Activity().ActivityEnd();
   }
+}
+
+void MainWindow::OnSearchClicked() {
+  SwitchToResultsLayout();
+  const std::string query = FromQString(singles_->SearchBox()->text());
+  // Adding a search runs a tick at once: it gets the same guard as the timer's ticks.
+  RunGuarded([&] { engine_.Queue().AddSearch(query); });
+}
+
+void MainWindow::OnChartsClicked() { ShowWindow(charts_window_); }
+
+void MainWindow::OnRowClicked(int n) {
+  // Queue refuses a row that is not fresh: a row is queued once per result.
+  ResultRows& results = engine_.Results();
+  if (results.Queue(n)) engine_.Queue().AddFoundSong(n, results.NameText(n), results.Row(n).Song.Link);
+}
+
+void MainWindow::OnPlayClicked(int n) {
+  try {
+    const std::string path = WritePlayPlaylist(
+        PlayPlaylistText(PlaylistRowsOf(engine_.Results()), n, engine_.Controller().ListTitle));
+    ShellOpen(seams_.shell, engine_.Log(), path);
+  } catch (const std::exception& error) {
+    ShowError(texts::kAppTitle.str(), ErrorText(error));
+  }
+}
+
+void MainWindow::OnDownloadTick() {
+  RunGuarded([this] { engine_.Queue().Tick(); });
+}
+
+void MainWindow::RunGuarded(const std::function<void()>& step) {
+  // A box opened inside a tick runs the event loop, and with it this timer.
+  if (in_tick_) return;
+  in_tick_ = true;
+  std::string failure;
+  try {
+    step();
+  } catch (const std::exception& error) {
+    failure = ErrorText(error);
+  }
+  in_tick_ = false;
+  // A cause that fails every tick shows its box once, until a tick goes through again.
+  if (!failure.empty() && failure != last_tick_error_) {
+    last_tick_error_ = failure;
+    ShowError(texts::kAppTitle.str(), failure);
+  } else if (failure.empty()) {
+    last_tick_error_.clear();
+  }
+}
+
+void MainWindow::OnListenClicked(int row) {
+  if (const DownloadRow* item = RowForMenu(row)) ShellOpen(seams_.shell, engine_.Log(), item->Path);
+}
+
+void MainWindow::OnOpenFolderClicked(int row) {
+  if (const DownloadRow* item = RowForMenu(row)) ShellShowInFolder(seams_.shell, engine_.Log(), item->Path);
+}
+
+void MainWindow::OnRetryClicked(int row) {
+  if (RowForMenu(row) != nullptr) engine_.Queue().Retry(row);
+}
+
+void MainWindow::OnSettingsClicked() { ShowWindow(settings_window_); }
+
+void MainWindow::OnLogOutClicked() {
+  try {
+    LogOut(seams_.cookie_folder, engine_.HostsTable());
+  } catch (const std::exception& error) {
+    // The user must know the session may still be saved; the program ends all the same.
+    ShowError(texts::kConfigErrorCaption.str(), ErrorText(error));
+  }
+  close();
+}
+
+const DownloadRow* MainWindow::RowForMenu(int row) const {
+  return row >= 0 && row < engine_.Queue().List().Count() ? &engine_.Queue().List().Row(row) : nullptr;
+}
+
+void MainWindow::ShowError(const std::string& caption, const std::string& text) {
+  seams_.boxes.Show(caption, text, MessageIcon::Error);
+}
+
+void MainWindow::LayOut() {
+  if (singles_ == nullptr) return;  // a resize while the window is being built
+  const QSize outer = OuterSize();
+  top_panel_->setGeometry(kTopPanelLeft, 0, outer.width() - kTopPanelMargin, top_panel_->height());
+
+  ResultsFrame* frame = ResultsPane();
+  // The rule's height assumes the tab row of the system the figures come from; the frame
+  // never reaches past the bottom of its page, or its last row and scroll arrow would hide.
+  const int rule_height = outer.height() - frame->y() - download_view_->height() - kFrameBottomMargin;
+  frame->resize(outer.width() - kFrameMargin, qMax(0, qMin(rule_height, singles_->height() - frame->y())));
+
+  QLineEdit* search = singles_->SearchBox();
+  QPushButton* search_button = singles_->SearchButton();
+  QPushButton* charts_button = singles_->ChartsButton();
+  search->resize(outer.width() - kSearchMargin, search->height());
+  search_button->move(search->x() + search->width() + kButtonGap, search_button->y());
+  charts_button->move(search_button->x() + search_button->width() + kButtonGap, charts_button->y());
+  singles_->PlaceCredit(outer.width());
+  if (results_shown_) frame->RelayoutRows();
+}
+
+bool MainWindow::OnWheel(const QPoint& global_pos, int delta) {
+  const QPoint client = mapFromGlobal(global_pos);
+  const int list_top = download_view_->mapTo(this, QPoint(0, 0)).y();
+  if (client.y() >= list_top) {
+    download_view_->setFocus();
+    return false;
+  }
+  // Integer division truncates toward zero, as the rule asks: one notch of 120 is 24 pixels.
+  if (pages_->currentIndex() == 0) {
+    QScrollBar* bar = ResultsPane()->verticalScrollBar();
+    bar->setValue(bar->value() - delta / kResultsWheelDivisor);
+  } else if (album_scroll_box_ != nullptr) {
+    QScrollBar* bar = album_scroll_box_->verticalScrollBar();
+    bar->setValue(bar->value() - delta / kAlbumWheelDivisor);
+  }
+  return true;
+}
+
+void MainWindow::WatchWheel(QWidget* widget) { widget->installEventFilter(this); }
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Wheel) {
+    auto* wheel = static_cast<QWheelEvent*>(event);
+    if (wheel->angleDelta().y() != 0 && OnWheel(wheel->globalPosition().toPoint(), wheel->angleDelta().y())) {
+      wheel->accept();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// The wheel over any other control of the window reaches here, as they leave it unused.
+void MainWindow::wheelEvent(QWheelEvent* event) {
+  if (event->angleDelta().y() != 0 && OnWheel(event->globalPosition().toPoint(), event->angleDelta().y()))
+    event->accept();
+  else
+    event->ignore();
+}
+
+void MainWindow::OnSinglesPageShown() {
+  download_view_->show();
+  singles_->OnShown(OuterSize().width());
+}
+
+void MainWindow::SwitchToResultsLayout() {
+  results_shown_ = true;
+  singles_->SwitchToResultsLayout();
+  pages_->setCurrentIndex(0);
+  singles_->SearchBox()->setFocus();
+  singles_->SearchBox()->selectAll();
+}
+
+void MainWindow::ResultsLaidOut() {
+  ResultsFrame* frame = ResultsPane();
+  frame->ShowRows();
+  singles_->ShowNothingFound(engine_.Results().NothingFound());
+  frame->show();
+  LayOut();
 }
 
 }  // namespace melvoro::ui

@@ -89,22 +89,6 @@ class MainWindow final : public QWidget {
   // True when the wheel event was used up.
   bool OnWheel(const QPoint& global_pos, int delta);
   void OnSinglesPageShown();
-  // The friends page's buttons, forwarded to its frame; "Продолжить" then hides the results
-  // frame until the songs arrive.
-  void OnFriendsMyFriendsClicked();
-  void OnFriendsMyGroupsClicked();
-  void OnFriendsMyPageClicked();
-  void OnFriendsContinueClicked();
-  // The album page's handlers. The page is never reachable; they keep it whole for the day it is.
-  void OnAlbumPageShown();
-  // Enter in the album field: the search button is pressed and the text selected.
-  void OnAlbumRequestEntered();
-  // Refuses the prompt text; otherwise only rearranges the window: no album request exists.
-  void OnAlbumSearchClicked();
-  void OnAlbumOtherArtistsClicked();
-  void OnAlbumBackToAlbumsClicked();
-  // The checked tracks, with the artist and album shown, into the download list.
-  void OnAlbumDownloadClicked();
 
   // The window's outer size, which the layout rules are written in.
   QSize OuterSize() const { return size() + QSize(kFrameWidth, kFrameHeight); }
@@ -140,8 +124,6 @@ class MainWindow final : public QWidget {
  private:
   void BuildWidgets();
   void BuildTopPanel();
-  void BuildFriendsPage();
-  void BuildAlbumPage();
   void ResultsLaidOut();
   void WatchWheel(QWidget* widget);
   void ShowError(const std::string& caption, const std::string& text);

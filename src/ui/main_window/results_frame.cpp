@@ -7,6 +7,7 @@
 #include "qt_seams/qt_text.h"
 #include "ui/main_window/result_row_widgets.h"
 #include "ui/main_window/state_icons.h"
+#include "ui/widgets/widget_factory.h"
 
 namespace melvoro::ui {
 
@@ -21,12 +22,6 @@ constexpr int kProgressFromRight = 190;
 constexpr int kProgressWidth = 143;
 constexpr int kProgressHeight = 17;
 
-void SetOpaqueColour(QWidget& widget, const QColor& colour) {
-  QPalette palette = widget.palette();
-  palette.setColor(QPalette::Window, colour);
-  widget.setPalette(palette);
-}
-
 }  // namespace
 
 ResultsFrame::ResultsFrame(const ResultRows& rows, QWidget* parent)
@@ -36,11 +31,9 @@ ResultsFrame::ResultsFrame(const ResultRows& rows, QWidget* parent)
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setBackgroundRole(QPalette::Base);
-  SetOpaqueColour(*this, Qt::white);
-  setAutoFillBackground(true);
+  FillBackground(*this, Qt::white);
   content_->setObjectName("Frame11Rows");
-  SetOpaqueColour(*content_, Qt::white);
-  content_->setAutoFillBackground(true);
+  FillBackground(*content_, Qt::white);
   setWidget(content_);
   setWidgetResizable(true);
   verticalScrollBar()->setSingleStep(kRowStep);
@@ -118,7 +111,7 @@ void ResultsFrame::UpdateRow(int n) {
   const ResultRow& state = engine_rows_.Row(n);
   const QColor colour = RowColour(state.State);
   row.background->SetFill(colour);
-  SetOpaqueColour(*row.name, colour);
+  FillBackground(*row.name, colour);
   // Only a row that takes clicks shows the hand.
   const Qt::CursorShape cursor = state.Clickable ? Qt::PointingHandCursor : Qt::ArrowCursor;
   row.background->setCursor(cursor);

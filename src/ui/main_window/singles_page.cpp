@@ -6,9 +6,10 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "core/text/texts.h"
 #include "qt_seams/qt_text.h"
 #include "ui/main_window/results_frame.h"
+#include "ui/widgets/widget_factory.h"
+#include "ui/window_texts.h"
 
 namespace melvoro::ui {
 
@@ -24,12 +25,8 @@ constexpr int kCreditHeight = 57;
 constexpr int kDesignWidth = 553;
 
 QFrame* SilverPanel(const char* name, QWidget* parent) {
-  auto* panel = new QFrame(parent);
-  panel->setObjectName(name);
-  panel->setAutoFillBackground(true);
-  QPalette palette = panel->palette();
-  palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-  panel->setPalette(palette);
+  auto* panel = Named(new QFrame(parent), name);
+  FillBackground(*panel, QColor(0xC0, 0xC0, 0xC0));
   return panel;
 }
 
@@ -56,10 +53,7 @@ class SearchLineEdit final : public QLineEdit {
 
 SinglesPage::SinglesPage(const ResultRows& rows, const QString& welcome, QWidget* parent) : QWidget(parent) {
   setObjectName("TabSheet1");
-  setAutoFillBackground(true);
-  QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
-  setPalette(white);
+  FillBackground(*this, Qt::white);
 
   results_frame_ = new ResultsFrame(rows, this);
   results_frame_->setGeometry(kLeft, kFrameTop, kDesignWidth, 300);
@@ -135,6 +129,12 @@ void SinglesPage::TakeBackCredit() {
   const bool hidden = credit_panel_->isHidden();  // a new parent hides it; it keeps what it was
   credit_panel_->setParent(this);
   credit_panel_->setVisible(!hidden);
+}
+
+void SinglesPage::OnShown(int window_width) {
+  TakeBackCredit();
+  PlaceCredit(window_width);
+  search_box_->setFocus();
 }
 
 }  // namespace melvoro::ui

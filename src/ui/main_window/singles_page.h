@@ -37,6 +37,9 @@ class SinglesPage final : public QWidget {
   void PlaceCredit(int window_width);
   // The credit panel back on this page from wherever another page took it.
   void TakeBackCredit();
+  // The page came into view in a window of window_width: it takes back its credit and the
+  // search box takes the focus.
+  void OnShown(int window_width);
 
   QLineEdit* SearchBox() const { return search_box_; }
   QPushButton* SearchButton() const { return search_button_; }

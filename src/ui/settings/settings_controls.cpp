@@ -12,25 +12,15 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/text/texts.h"
 #include "qt_seams/qt_text.h"
 #include "ui/settings/threads_count_field.h"
 #include "ui/widgets/help_hint.h"
+#include "ui/widgets/widget_factory.h"
+#include "ui/window_texts.h"
 
 namespace melvoro::ui {
 
 namespace {
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
-
-template <typename Text>
-QLabel* Label(const Text& text, const char* name) {
-  return Named(new QLabel(ToQString(text)), name);
-}
 
 HelpMark* Mark(const char* name) {
   auto* mark = Named(new HelpMark, name);
@@ -64,9 +54,9 @@ QGroupBox* ProxyGroup(HelpMark*& help) {
   panel_layout->addWidget(new QLabel(QStringLiteral(":")), 1, 2);
   panel_layout->addWidget(port, 1, 3);
   panel_layout->addWidget(Named(new QCheckBox(ToQString(texts::kUseProxyLogin)), "CheckBox2"), 2, 0, 1, 4);
-  panel_layout->addWidget(Label(texts::kProxyLogin, "LabelProxyLogin"), 3, 0);
+  panel_layout->addWidget(NewLabel(texts::kProxyLogin, "LabelProxyLogin"), 3, 0);
   panel_layout->addWidget(Named(new QLineEdit, "Edit3"), 3, 1, 1, 3);
-  panel_layout->addWidget(Label(texts::kProxyPassword, "LabelProxyPassword"), 4, 0);
+  panel_layout->addWidget(NewLabel(texts::kProxyPassword, "LabelProxyPassword"), 4, 0);
   panel_layout->addWidget(password, 4, 1, 1, 3);
 
   auto* layout = new QVBoxLayout(group);
@@ -79,10 +69,6 @@ QGroupBox* ProxyGroup(HelpMark*& help) {
   return group;
 }
 
-QPushButton* Button(const auto& text, const char* name) {
-  return Named(new QPushButton(ToQString(text)), name);
-}
-
 }  // namespace
 
 SettingsControls LayOutSettingsControls(QWidget& window) {
@@ -90,16 +76,16 @@ SettingsControls LayOutSettingsControls(QWidget& window) {
   c.log_button = Named(new QToolButton, "SpeedButton3");
   c.log_button->setText(ToQString(texts::kSettingsLogButton));
   c.log_button->setAutoRaise(true);
-  c.report_problem_button = Button(texts::kReportProblemButton, "SpeedButton2");
-  c.support_button = Button(texts::kSupportButton, "BitBtn1");
+  c.report_problem_button = NewButton(texts::kReportProblemButton, "SpeedButton2");
+  c.support_button = NewButton(texts::kSupportButton, "BitBtn1");
   c.report_problem_button->hide();
   c.support_button->hide();
 
   QGroupBox* proxy = ProxyGroup(c.proxy_help);
-  c.connection_test_button = Button(texts::kCheckConnection, "Button2");
+  c.connection_test_button = NewButton(texts::kCheckConnection, "Button2");
   c.connection_test_button->setToolTip(ToQString(texts::kCheckConnectionHint));
 
-  QLabel* threads_label = Label(texts::kThreadsLabel, "Label4");
+  QLabel* threads_label = NewLabel(texts::kThreadsLabel, "Label4");
   threads_label->setToolTip(ToQString(texts::kThreadsHint));
   c.threads_field = new ThreadsCountField;
   c.threads_field->Edit()->setToolTip(ToQString(texts::kThreadsHint));
@@ -114,14 +100,14 @@ SettingsControls LayOutSettingsControls(QWidget& window) {
   auto* image = Named(new QLabel, "Image1");
   image->setPixmap(QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(16, 16));
   image->setToolTip(ToQString(texts::kAccountHint));
-  QLabel* email_label = Label(texts::kEmailLabel, "Label8");
+  QLabel* email_label = NewLabel(texts::kEmailLabel, "Label8");
   email_label->setToolTip(ToQString(texts::kEmailHint));
   c.email_field = Named(new QLineEdit, "Edit7");
   c.email_field->setToolTip(ToQString(texts::kEmailFieldHint));
   c.email_help = Mark("Label14");
 
-  c.update_button = Button(texts::kCheckUpdates, "Button1");
-  c.ok_button = Button(texts::kOk, "Button4");
+  c.update_button = NewButton(texts::kCheckUpdates, "Button1");
+  c.ok_button = NewButton(texts::kOk, "Button4");
   c.ok_button->setDefault(true);
 
   auto* layout = new QVBoxLayout(&window);
@@ -145,7 +131,7 @@ SettingsControls LayOutSettingsControls(QWidget& window) {
   layout->addLayout(threads_row);
   layout->addSpacing(8);
 
-  layout->addWidget(Label(texts::kFolderLabel, "LabelFolder"));
+  layout->addWidget(NewLabel(texts::kFolderLabel, "LabelFolder"));
   auto* folder_row = new QHBoxLayout;
   folder_row->addWidget(c.folder_field);
   folder_row->addWidget(c.browse_button);

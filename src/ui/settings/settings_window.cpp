@@ -14,13 +14,14 @@
 #include "core/os/message_box.h"
 #include "core/os/os_path.h"
 #include "core/os/user_folders.h"
-#include "core/text/texts.h"
 #include "qt_seams/qt_text.h"
 #include "settings/settings_form_logic.h"
 #include "ui/settings/settings_controls.h"
 #include "ui/settings/threads_count_field.h"
 #include "ui/widgets/help_hint.h"
+#include "ui/widgets/widget_factory.h"
 #include "ui/widgets/window_placement.h"
+#include "ui/window_texts.h"
 
 namespace melvoro::ui {
 
@@ -54,14 +55,10 @@ SettingsWindow::SettingsWindow(SettingsTable& settings, std::filesystem::path ap
   setAttribute(Qt::WA_QuitOnClose, false);
   setWindowTitle(ToQString(texts::kSettingsCaption));
   setFixedSize(298, 631);
-  QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
-  setPalette(white);
-  setAutoFillBackground(true);
+  FillBackground(*this, Qt::white);
 
   BuildControls();
   LoadFields();
-  LoadPlacement(*this, QStringLiteral("settings"));
 }
 
 void SettingsWindow::BuildControls() {
@@ -114,6 +111,11 @@ void SettingsWindow::LoadFields() {
 // Spontaneous show and hide events come from minimizing and restoring, which neither reload
 // the fields nor save the main window's placement.
 void SettingsWindow::showEvent(QShowEvent* event) {
+  // The saved place is read on the first show, not while the window is being built.
+  if (!placed_) {
+    placed_ = true;
+    LoadPlacement(*this, QStringLiteral("settings"));
+  }
   QWidget::showEvent(event);
   if (event->spontaneous()) return;
   if (main_window_) LoadPlacement(*main_window_, QStringLiteral("main"));

@@ -65,6 +65,7 @@ class SettingsWindow final : public QWidget {
   void OnLogClicked();
 
   SettingsTable& settings_;
+  bool placed_ = false;            // the saved placement has been applied
   bool asking_ = false;            // the create-folder question is open
   bool create_mark_armed_ = true;  // the pointer has left the mark since the last question
   const std::filesystem::path app_folder_;

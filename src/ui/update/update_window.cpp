@@ -10,9 +10,9 @@
 
 #include "core/os/message_box.h"
 #include "core/os/shell.h"
-#include "core/text/texts.h"
 #include "downloads/download_queue.h"
 #include "qt_seams/qt_text.h"
+#include "ui/window_texts.h"
 #include "update/update_progress.h"
 #include "update/update_script.h"
 
