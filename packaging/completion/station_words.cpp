@@ -4,7 +4,7 @@
 #include <string>
 
 #include "charts/stations.h"
-#include "core/cp1251.h"
+#include "core/text/cp1251.h"
 
 namespace {
 

@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
   // Wayland compositor match the windows to the menu entry.
   QApplication::setWindowIcon(
       QIcon::fromTheme(QStringLiteral("melvoro"), QIcon(QStringLiteral(":/melvoro.png"))));
-  QGuiApplication::setDesktopFileName(QStringLiteral("melvoro"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("net.melvoro.melvoro"));
   // The main window ends the program, not the last window to close.
   QApplication::setQuitOnLastWindowClosed(false);
 
