@@ -31,6 +31,7 @@ void FriendsList::LoadFriends() { StartList("/friends.php", true); }
 void FriendsList::LoadGroups() { StartList("/groups.php", false); }
 
 void FriendsList::StartList(const std::string& path, bool friends) {
+  ++picture_request_;  // the old list's selection is gone with it
   entries_.clear();
   OnEntriesChanged();
   list_is_friends_ = friends;
@@ -86,11 +87,14 @@ void FriendsList::Select(std::size_t index) {
   if (index >= entries_.size()) return;
   const FriendEntry entry = entries_[index];
   OnPicture(std::nullopt);
+  const std::uint64_t request = ++picture_request_;
   if (PictureWanted(entry.Picture)) {
     auto worker = std::make_unique<HttpRequest>(context_);
     worker->Url = entry.Picture;
     worker->MaxMemoryBody = kMaxPictureBody;
-    worker->OnDone = [this](HttpRequest& w) {
+    worker->OnDone = [this, request](HttpRequest& w) {
+      // The picture of an entry no longer selected must not stand beside another's name.
+      if (request != picture_request_) return;
       // A body that does not decode keeps the placeholder, as a failed request does.
       std::optional<Picture> picture = DecodeJpeg(w.Response);
       if (picture) OnPicture(picture);

@@ -96,6 +96,7 @@ class FriendsList {
   bool last_load_failed_ = false;
   std::string choice_name_;
   std::int32_t tag_ = 0;
+  std::uint64_t picture_request_ = 0;  // the selection whose picture may still be shown
 };
 
 }  // namespace melvoro

@@ -113,6 +113,35 @@ TEST_F(Friends, SelectionShowsThePlaceholderThenOnlyAWholeJpeg) {
   EXPECT_EQ(netsim.Requests().size(), requests);  // x.jp: nothing asked for
 }
 
+// Each answer may come after the next selection's: only the current one's picture shows.
+TEST_F(Friends, APictureSupersededByAnotherSelectionOrListIsDropped) {
+  list.LoadFriends();
+  WaitList();
+  list.Select(IndexOf("Аня Ветрова"));
+  list.Select(IndexOf("Михаил Тучкин"));
+  WaitQuiet();
+  ASSERT_EQ(pictures.size(), 3u);
+  ASSERT_TRUE(pictures[2]);
+  EXPECT_EQ(pictures[2]->Width, 122);
+
+  pictures.clear();
+  list.Select(IndexOf("Аня Ветрова"));
+  list.LoadGroups();
+  WaitList();
+  WaitQuiet();
+  EXPECT_EQ(pictures.size(), 1u);
+
+  pictures.clear();
+  const auto& groups = list.Entries();
+  const auto g15 =
+      std::find_if(groups.begin(), groups.end(), [](const FriendEntry& e) { return e.Id == "15"; });
+  ASSERT_NE(g15, groups.end());
+  list.Select(static_cast<std::size_t>(g15 - groups.begin()));
+  list.Select(IndexOf("Indie Lounge"));  // a GIF: nothing is fetched for it
+  WaitQuiet();
+  EXPECT_EQ(pictures.size(), 2u);
+}
+
 TEST_F(Friends, AnIdThatIsNotA32BitNumberClearsTheChoiceAndOpensNothing) {
   EXPECT_FALSE(list.OpenChosen([](std::vector<Song>) {}));  // nothing chosen at start
   list.LoadFriends();
