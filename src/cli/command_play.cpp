@@ -38,7 +38,7 @@ int CommandPlay(const Args& args) {
   }
   try {
     const std::string text = PlayPlaylistText(PlaylistRowsOf(session.engine.Results()), row,
-                                              session.engine.Controller().ListTitle);
+                                              session.engine.Controller().ListTitle, &session.engine.Log());
     std::cout << Cp1251ToUtf8(WritePlayPlaylist(text)) << std::endl;
   } catch (const FileError& e) {
     std::cerr << "error " << e.what() << std::endl;

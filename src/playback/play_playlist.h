@@ -9,6 +9,7 @@
 
 namespace melvoro {
 
+class ProgramLog;
 class ResultRows;
 
 struct PlaylistRow {
@@ -25,9 +26,10 @@ std::vector<PlaylistRow> PlaylistRowsOf(const ResultRows& rows);
 std::string DurationText(std::int32_t seconds);
 
 // The playlist's bytes for a click on clicked_row (1-based; index 0 of rows is row 1). Rows
-// not in use are left out. Throws std::out_of_range for a row number outside rows.
+// not in use are left out, and so are rows whose link is not http, each logged to log when given.
+// Throws std::out_of_range for a row number outside rows.
 std::string PlayPlaylistText(const std::vector<PlaylistRow>& rows, int clicked_row,
-                             std::string_view list_title);
+                             std::string_view list_title, ProgramLog* log = nullptr);
 
 // Writes text into a new file TempName() + ".asx" and returns its path (Windows-1251).
 // Throws FileError.

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "core/log/program_log.h"
 #include "core/os/os_path.h"
 #include "core/os/temp_name.h"
 #include "core/text/cp1251.h"
@@ -61,14 +62,27 @@ TEST(PlayPlaylist, StartsAtTheClickedRowWrapsAndSkipsRowsNotInUse) {
   EXPECT_THROW(PlayPlaylistText(rows, 8, ""), std::out_of_range);
 }
 
-TEST(PlayPlaylist, EscapesTitlesButNotQuotesOrLinks) {
+TEST(PlayPlaylist, EscapesTitlesAndLinksSoNoneEndsItsElement) {
   const std::string text =
-      PlayPlaylistText({{true, "Tom & Jerry <live> \"q\"", "http://x/?b=1&c=<2>", 1}}, 1, "A&B");
+      PlayPlaylistText({{true, "Tom & Jerry <live> \"q\"", "http://x/?b=1&c=<2>\"", 1}}, 1, "A&B");
   EXPECT_NE(text.find("<entry><title>Tom &amp; Jerry &lt;live&gt; \"q\"</title>"), std::string::npos);
-  EXPECT_NE(text.find("href=\"http://x/?b=1&c=<2>\""), std::string::npos);
+  EXPECT_NE(text.find("href=\"http://x/?b=1&amp;c=&lt;2&gt;&quot;\" />"), std::string::npos);
   EXPECT_NE(text.find(" <title>A&amp;B</title>\r\n"), std::string::npos);
   EXPECT_EQ(PlayPlaylistText({PlaylistRow{}}, 1, ""),
             "<asx version=\"3.0\">\r\n <title></title>\r\n\r\n</asx>\r\n");
+}
+
+TEST(PlayPlaylist, OnlyHttpLinksReachThePlayerAndEachOtherIsLogged) {
+  std::vector<PlaylistRow> rows = {Row("a"), Row("b"), Row("c"), Row("d")};
+  rows[1].Link = "file:///etc/passwd";
+  rows[2].Link = "HTTP://cs1/c.mp3";
+  rows[3].Link = "http://";
+  ProgramLog log;
+  EXPECT_EQ(Order(PlayPlaylistText(rows, 2, "", &log)), (std::vector<std::string>{"c", "a"}));
+  ASSERT_EQ(log.Count(), 2u);
+  EXPECT_EQ(log.At(1).Details, "file:///etc/passwd");
+  EXPECT_EQ(log.At(1).Icon, kLogError);
+  EXPECT_NE(log.At(1).Description.find('b'), std::string::npos);
 }
 
 // Points $TMPDIR at a fresh folder for one test.

@@ -66,6 +66,7 @@ inline constexpr auto kQueuedPrefix = W1251(u8"Добавлена в очере�
 inline constexpr auto kBadThreadsCount = W1251(u8"Неверное число одновременных загрузок, загружаю по ");
 inline constexpr auto kTransferFailedPrefix = W1251(u8"Не удалось скачать ");
 inline constexpr auto kLookupFailedPrefix = W1251(u8"Не удалось найти ");
+inline constexpr auto kNotPlayableLink = W1251(u8"Ссылка не по http, песня не попала в плейлист: ");
 inline constexpr auto kEmDashSeparator = W1251(u8" — ");
 
 // Files and the shell

@@ -284,8 +284,8 @@ void MainWindow::OnRowClicked(int n) {
 
 void MainWindow::OnPlayClicked(int n) {
   try {
-    const std::string path = WritePlayPlaylist(
-        PlayPlaylistText(PlaylistRowsOf(engine_.Results()), n, engine_.Controller().ListTitle));
+    const std::string path = WritePlayPlaylist(PlayPlaylistText(
+        PlaylistRowsOf(engine_.Results()), n, engine_.Controller().ListTitle, &engine_.Log()));
     ShellOpen(seams_.shell, engine_.Log(), path);
   } catch (const std::exception& error) {
     ShowError(texts::kAppTitle.str(), ErrorText(error));
