@@ -20,7 +20,7 @@ constexpr std::size_t kMaxAuthOutput = 64 * 1024;
 }  // namespace
 
 StartupSeams SystemStartupSeams() {
-  return StartupSeams{.RunAuth = RunAuthUtility, .DesktopFolder = [] { return DesktopFolder(); }};
+  return StartupSeams{.RunAuth = RunAuthUtility, .DesktopFolder = [] { return DefaultDownloadFolder(); }};
 }
 
 Configuration LoadConfiguration(const std::filesystem::path& app_folder, MessageBoxes& boxes,
@@ -57,7 +57,8 @@ Configuration LoadConfiguration(const std::filesystem::path& app_folder, Message
   if (settings.Get("UploadDir").empty()) {
     const std::filesystem::path desktop =
         seams.DesktopFolder ? seams.DesktopFolder() : std::filesystem::path();
-    settings.Set("UploadDir", FromOsPath(desktop) + "/");
+    // No folder stays no folder, which the queue refuses, rather than "/" and the root.
+    if (!desktop.empty()) settings.Set("UploadDir", FromOsPath(desktop) + "/");
   }
   return config;
 }

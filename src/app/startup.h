@@ -24,11 +24,11 @@ struct Configuration {
 struct StartupSeams {
   // Output of the authorization utility in the app folder, Windows-1251; empty if it won't run.
   std::function<std::string(const std::filesystem::path& app_folder)> RunAuth;
-  // The user's desktop folder, empty when there is none.
+  // The default download folder (DefaultDownloadFolder), empty when there is none.
   std::function<std::filesystem::path()> DesktopFolder;
 };
 
-// The real ones: RunAuthUtility and the XDG desktop folder.
+// The real ones: RunAuthUtility and DefaultDownloadFolder.
 StartupSeams SystemStartupSeams();
 
 // Raises the descriptor limit, reads config.ini (ConfigFilePath) and runs the authorization utility. A

@@ -113,6 +113,8 @@ void DownloadQueue::Tick() {
 }
 
 void DownloadQueue::StartTransfer(int index) {
+  // With no folder the name would hang off the root: refused until one is chosen.
+  if (settings_.Get("UploadDir").empty()) return RefuseTransfer(index, texts::kNoDownloadFolder.str());
   const DownloadRow& row = list_.Row(index);
   auto worker = std::make_unique<HttpRequest>(context_);
   worker->Url = row.Link;
@@ -142,15 +144,18 @@ void DownloadQueue::StartTransfer(int index) {
   try {
     HttpRequest::Start(std::move(worker));
   } catch (const std::exception& error) {
-    // A transfer that never started must not hold its slot for the rest of the run.
-    const std::string message = error.what();
-    list_.Change(index, [&](DownloadRow& r) {
-      r.Error = message;
-      r.State = DownloadState::Failed;
-    });
-    log_.AddLogEntry(texts::kTransferFailedPrefix.str() + list_.Row(index).Name, message, kLogError);
-    ShowErrorOnce(message, last_transfer_error_);
+    RefuseTransfer(index, error.what());
   }
+}
+
+void DownloadQueue::RefuseTransfer(int index, const std::string& message) {
+  // A transfer that never started must not hold its slot for the rest of the run.
+  list_.Change(index, [&](DownloadRow& r) {
+    r.Error = message;
+    r.State = DownloadState::Failed;
+  });
+  log_.AddLogEntry(texts::kTransferFailedPrefix.str() + list_.Row(index).Name, message, kLogError);
+  ShowErrorOnce(message, last_transfer_error_);
 }
 
 void DownloadQueue::DataArrived(int index) {

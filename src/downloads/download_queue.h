@@ -105,6 +105,7 @@ class DownloadQueue final : public LookupRows {
   };
 
   void StartTransfer(int index);
+  void RefuseTransfer(int index, const std::string& message);
   void DataArrived(int index);
   void MarkWaitingForData(int index);
   struct ShownError {

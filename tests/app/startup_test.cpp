@@ -164,8 +164,8 @@ TEST_F(LoadConfigurationTest, MissingConfigIsNoError) {
 TEST_F(LoadConfigurationTest, UploadDirIsTheDesktopInWindows1251) {
   desktop = "/home/u/Рабочий стол";
   EXPECT_EQ(Load().Settings.Get("UploadDir"), W(u8"/home/u/Рабочий стол/"));
-  desktop.clear();
-  EXPECT_EQ(Load().Settings.Get("UploadDir"), "/");
+  desktop.clear();  // never "/": the queue refuses an empty folder instead
+  EXPECT_EQ(Load().Settings.Get("UploadDir"), "");
 }
 
 // Sets environment variables for one test and puts the old values back.
@@ -230,6 +230,14 @@ TEST(DesktopFolder, GivesTheUploadDirDefaultThroughTheRealSeams) {
   seams.RunAuth = [](const std::filesystem::path&) { return std::string("remixsid=1"); };
   EXPECT_EQ(LoadConfiguration(app.path(), boxes, seams).Settings.Get("UploadDir"),
             FromOsPath(home / "Desktop") + "/");
+
+  // A desktop that is a file, then a home that does not exist.
+  std::filesystem::remove(home / "Desktop");
+  home.Write("Desktop", "");
+  EXPECT_EQ(LoadConfiguration(app.path(), boxes, seams).Settings.Get("UploadDir"),
+            FromOsPath(home.path()) + "/");
+  env.Set("HOME", (home / "gone").string());
+  EXPECT_EQ(LoadConfiguration(app.path(), boxes, seams).Settings.Get("UploadDir"), "");
 }
 
 TEST(UserDataFolder, XdgDataHomeWhenAbsoluteElseLocalShare) {

@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "core/os/file_io.h"
+#include "core/text/cp1251.h"
 #include "downloads/queue_fixture.h"
 #include "support/temp_dir.h"
 
@@ -146,6 +147,19 @@ TEST_F(QueueHandlers, AFailedTransferStopsCountingAndCanBeRetried) {
   EXPECT_EQ(retried.SizeBefore, SizeBeforeReport::ZeroKb);
   EXPECT_EQ(retried.Error, "");
   EXPECT_FALSE(queue.Retry(first));  // only a failed row
+}
+
+TEST_F(QueueHandlers, WithNoDownloadFolderNothingStartsAndTheBoxNamesTheSettings) {
+  settings.Set("UploadDir", "");
+  AddReady("A - B");
+  AddReady("C - D");
+  queue.Tick();
+  EXPECT_EQ(States(), (std::vector<int>{6, 6}));
+  EXPECT_EQ(loop.RunningWorkers(), 0);
+  ASSERT_EQ(boxes.Texts().size(), 1u);
+  EXPECT_NE(Cp1251ToUtf8(boxes.Texts()[0]).find("«Настройки»"), std::string::npos);
+  EXPECT_EQ(queue.List().Row(1).Error, boxes.Texts()[0]);
+  EXPECT_FALSE(queue.List().Row(1).Started());
 }
 
 TEST_F(QueueHandlers, TransfersAndLookUpsEachKeepTheirOwnMinuteOfQuiet) {

@@ -112,6 +112,18 @@ std::filesystem::path DesktopFolder() {
   return {};
 }
 
+std::filesystem::path DefaultDownloadFolder() {
+  // A desktop or home that is "/" (HOME=/ for a system user) would spill songs over the root.
+  const auto usable = [](const std::filesystem::path& folder) {
+    struct stat info {};
+    return !folder.empty() && folder.lexically_normal() != "/" && stat(folder.c_str(), &info) == 0 &&
+           S_ISDIR(info.st_mode);
+  };
+  if (std::filesystem::path desktop = DesktopFolder(); usable(desktop)) return desktop;
+  if (std::filesystem::path home = HomeFolder(); usable(home)) return home;
+  return {};
+}
+
 std::filesystem::path UserDataFolder() {
   if (auto xdg = AbsoluteEnvPath("XDG_DATA_HOME")) return *xdg;
   const std::filesystem::path home = HomeFolder();

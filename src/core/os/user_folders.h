@@ -17,6 +17,10 @@ std::filesystem::path HomeFolder();
 // folder query's create flag did; empty when it neither exists nor can be made.
 std::filesystem::path DesktopFolder();
 
+// Where songs go unless the user chose: the desktop folder, else the home folder; empty when
+// neither is a folder. Never the root folder.
+std::filesystem::path DefaultDownloadFolder();
+
 // $XDG_DATA_HOME, else ~/.local/share. Not created here.
 std::filesystem::path UserDataFolder();
 
