@@ -66,6 +66,9 @@ int CommandGet(const Args& args) {
     shown_states[static_cast<std::size_t>(index)] = row.State;
     std::cout << "row " << index << ' ' << static_cast<int>(row.State) << ' ' << OneLine(row.Name)
               << std::endl;
+    // Another file may have held the name: the one the song really got.
+    if (row.State == DownloadState::Done && row.Started())
+      std::cout << "file " << index << ' ' << OneLine(row.Path) << std::endl;
   };
   queue.List().OnRowsAdded.Add([&](int first, int count) {
     for (int i = first; i < first + count; ++i) print(i);

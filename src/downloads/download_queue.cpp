@@ -197,11 +197,15 @@ void DownloadQueue::DownloadDone(HttpRequest& worker) {
   if (const std::optional<int> n = list_.Row(index).ResultRow;
       n && *n >= 1 && *n <= ShownResults::kRowCount && results_.NameText(*n) == worker.ItemText)
     results_.MarkDownloaded(*n);
+  // Another file held the first choice of name: the song went under the next free one.
+  if (worker.FileName != list_.Row(index).Path)
+    log_.AddLogEntry(texts::kSavedUnderOtherName.str() + worker.FileName, list_.Row(index).Path, kLogInfo);
   list_.Change(index, [&](DownloadRow& row) {
     row.Percent.reset();
     row.WaitingForData.reset();
     row.Bytes = worker.ContentLength;  // 1 when the server declared no length: 0 Кб
     row.Error.clear();
+    row.Path = worker.FileName;
     row.State = DownloadState::Done;
   });
 }

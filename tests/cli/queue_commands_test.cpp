@@ -77,6 +77,7 @@ TEST_F(CliQueue, GetDownloadsLooksUpAndEndsEveryRow) {
   EXPECT_TRUE(has("row 1 2 Северный Ветер - Дорога домой"));
   EXPECT_TRUE(has("row 2 0 Nobody - Nothing"));
   EXPECT_TRUE(has("row 3 6 Broken"));
+  EXPECT_TRUE(has("file 0 " + (downloads / "ACDC Снег.mp3").string()));
 
   std::vector<std::string> files;
   for (const auto& entry : std::filesystem::directory_iterator(downloads.path()))

@@ -17,6 +17,7 @@ class QueueHandlers : public QueueFixture {
     worker->ItemIndex = index;
     worker->ItemText = queue.List().Row(index).Name;
     worker->ContentLength = length;
+    worker->FileName = queue.List().Row(index).Path;
     return worker;
   }
   static Song MakeSong(const std::string& artist, const std::string& title) {

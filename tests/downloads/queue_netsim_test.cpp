@@ -1,6 +1,8 @@
 // The queue against netsim: songs found by a search, downloaded, looked up and refused.
 #include <filesystem>
+#include <set>
 
+#include "core/os/os_path.h"
 #include "core/text/cp1251.h"
 #include "downloads/queue_fixture.h"
 #include "support/netsim_process.h"
@@ -66,6 +68,27 @@ TEST_F(QueueNetsim, LookUpsFindTheMatchingSongOrNothingAndA404LeavesNoFile) {
   ASSERT_EQ(boxes.Texts().size(), 1u);
   EXPECT_EQ(Cp1251ToUtf8(boxes.Texts()[0]), "Неверный ответ сервера - 404");
   EXPECT_EQ(queue.List().Row(2).Error, boxes.Texts()[0]);
+}
+
+TEST_F(QueueNetsim, SongsOfOneNameNeverReplaceAFileThatDiffersAndTheRowSaysWhereTheyWent) {
+  dir.Write("Same - Name.mp3", "the user's own");
+  const auto blob = [&](int bytes) { return netsim.Url("/_netsim/blob?bytes=" + std::to_string(bytes)); };
+  // Finishing together; the third brings the first's bytes again.
+  AddReady("Same - Name", blob(3000));
+  AddReady("Same - Name", blob(5000));
+  AddReady("Same - Name", blob(3000));
+  ASSERT_TRUE(RunToTheEnd());
+  EXPECT_EQ(States(), (std::vector<int>{2, 2, 2}));
+  EXPECT_EQ(ReadFile(dir / "Same - Name.mp3"), "the user's own");
+  const auto path = [&](int row) { return ToOsPath(queue.List().Row(row).Path); };
+  EXPECT_EQ(path(0), path(2));
+  EXPECT_EQ(std::filesystem::file_size(path(0)), 3000u);
+  EXPECT_EQ(std::filesystem::file_size(path(1)), 5000u);
+  const std::set<std::filesystem::path> taken = {path(0), path(1)};
+  EXPECT_EQ(taken,
+            (std::set<std::filesystem::path>{dir / "Same - Name (2).mp3", dir / "Same - Name (3).mp3"}));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
+  EXPECT_EQ(log.At(0).Icon, kLogInfo);
 }
 
 TEST_F(QueueNetsim, NeverMoreTransfersAtOnceThanTheLimit) {

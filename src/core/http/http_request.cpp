@@ -157,8 +157,9 @@ class HttpRequest::Transfer {
     if (w.StatusCode != 200)
       throw std::runtime_error(std::string(texts::kErrBadStatus) + std::to_string(w.StatusCode));
     if (w.SongTransfer) CheckIsSong();
-    // Only a complete 200 answer takes the target's name.
-    if (file_) file_->Commit();
+    // Only a complete 200 answer takes the target's name; a song never replaces another file.
+    if (file_ && w.SongTransfer) w.FileName = file_->CommitKeepingOthers();
+    if (file_ && !w.SongTransfer) file_->Commit();
     if (w.OnDone) OnUi([&] { w.OnDone(w); });
   }
 

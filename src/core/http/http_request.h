@@ -65,7 +65,8 @@ class HttpRequest {
   std::chrono::seconds StallTimeout{60};
   // A body kept in memory that is declared or grows larger than this is refused.
   std::uint64_t MaxMemoryBody = std::uint64_t{16} << 20;
-  // The body is a song: an empty answer or a web page is a failed transfer, not a file.
+  // The body is a song: an empty answer or a web page is a failed transfer, not a file. Its
+  // file replaces no other: FileName says, by OnDone, the name it really got.
   bool SongTransfer = false;
 
   // Set by the worker; read them in the handlers.

@@ -24,6 +24,10 @@ class PartFile {
   void Write(const char* data, std::size_t size);
   // Closes the file and renames it over the target.
   void Commit();
+  // Closes the file and gives it the target's name, or when another file holds that name, the
+  // first free one of "<stem> (2)<ext>", "(3)", ...; a file already holding exactly these bytes
+  // is kept and this one dropped. Never replaces a file. Returns the name the bytes stand under.
+  std::string CommitKeepingOthers();
 
   const std::filesystem::path& TemporaryPath() const { return temp_; }
 

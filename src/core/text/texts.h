@@ -67,6 +67,7 @@ inline constexpr auto kBadThreadsCount = W1251(u8"Неверное число о
 inline constexpr auto kTransferFailedPrefix = W1251(u8"Не удалось скачать ");
 inline constexpr auto kLookupFailedPrefix = W1251(u8"Не удалось найти ");
 inline constexpr auto kNotPlayableLink = W1251(u8"Ссылка не по http, песня не попала в плейлист: ");
+inline constexpr auto kSavedUnderOtherName = W1251(u8"Файл с таким именем уже был, песня сохранена как ");
 inline constexpr auto kNoDownloadFolder =
     W1251(u8"Не выбрана папка для загрузки. Выберите её в окне «Настройки».");
 inline constexpr auto kEmDashSeparator = W1251(u8" — ");
