@@ -53,6 +53,8 @@ TEST(UpdateScript, WrittenToAFreshBatFileInTheTemporaryFolder) {
     EXPECT_TRUE(path.ends_with(".~tp.bat")) << path;
     EXPECT_EQ(ReadFile(path), kExpected);
   }
+  // Nothing else is left behind: no file reserving the names.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.path()), {}), 2);
 }
 
 }  // namespace

@@ -20,7 +20,6 @@ constexpr std::string_view kExtension = ".~tp";
 // Each try leaves a stem file behind; a folder where this many tries find no free name has
 // something wrong with it.
 constexpr int kTriesPerFolder = 100;
-constexpr int kCreateTries = 100;
 
 // The folders to try, in order. A $TMPDIR that Windows-1251 cannot spell is skipped: the
 // name handed back would lead somewhere else.
@@ -82,22 +81,27 @@ int CreateNewFile(std::string_view cp1251_path) {
 }
 
 std::string WriteNewTempFile(std::string_view extension, std::string_view bytes) {
-  std::string path;
-  // A name taken between TempName and the creation makes us ask again.
-  for (int n = 0; n < kCreateTries; ++n) {
-    path = TempName() + std::string(extension);
-    const int fd = CreateNewFile(path);
-    if (fd < 0 && errno == EEXIST) continue;
-    if (fd < 0) throw FileError(ToOsPath(path), errno);
+  // The name is made and taken in one step: no file reserving its stem is left beside it.
+  const std::string suffix = std::string(kExtension) + ToOsPath(extension).string();
+  int error = EEXIST;
+  std::filesystem::path tried;
+  for (const auto& folder : TemporaryFolders()) {
+    tried = folder;
+    std::string path = (folder / "~XXXXXX").string() + suffix;
+    const int fd = ::mkostemps(path.data(), static_cast<int>(suffix.size()), O_CLOEXEC);
+    if (fd < 0) {
+      error = errno;
+      continue;
+    }
     const bool written = WriteAll(fd, bytes);
-    int error = errno;
+    error = errno;
     const bool closed = ::close(fd) == 0;
-    if (written && closed) return path;
+    if (written && closed) return FromOsPath(path);
     if (written) error = errno;
-    ::unlink(ToOsPath(path).c_str());
-    throw FileError(ToOsPath(path), error);
+    ::unlink(path.c_str());
+    throw FileError(path, error);
   }
-  throw FileError(ToOsPath(path), EEXIST);
+  throw FileError(tried, error);
 }
 
 }  // namespace melvoro

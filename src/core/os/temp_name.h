@@ -16,9 +16,9 @@ std::string TempName();
 // (EEXIST: someone else has that name: ask for a new one).
 int CreateNewFile(std::string_view cp1251_path);
 
-// Writes bytes into a new file TempName() + extension and returns its path. A file that could
-// not be written whole is removed: half a playlist or script would do half its work. Throws
-// FileError.
+// Writes bytes into a new file named as TempName() + extension (no stem file is left) and
+// returns its path. A file that could not be written whole is removed: half a playlist or
+// script would do half its work. Throws FileError.
 std::string WriteNewTempFile(std::string_view extension, std::string_view bytes);
 
 }  // namespace melvoro
