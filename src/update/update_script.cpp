@@ -1,6 +1,9 @@
 #include "update/update_script.h"
 
+#include <stdexcept>
+
 #include "core/os/temp_name.h"
+#include "core/text/cp1251.h"
 #include "core/text/texts.h"
 
 namespace melvoro {
@@ -57,7 +60,29 @@ std::string UpdateScript(std::string_view new_exe_path, std::string_view running
   return script;
 }
 
+std::string UpdateScriptPathFault(std::string_view path) {
+  std::string_view fault;
+  std::string shown(path);
+  for (char& c : shown) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x20 || b == 0x7F) {
+      fault = texts::kUpdatePathControl;
+      c = '?';  // the message stays on one line
+    } else if (fault.empty() && c == '"') {
+      fault = texts::kUpdatePathQuote;
+    } else if (fault.empty() && c == '%') {
+      fault = texts::kUpdatePathPercent;
+    } else if (fault.empty() && (c == '?' || c == '*')) {
+      fault = texts::kUpdatePathWildcard;
+    }
+  }
+  return fault.empty() ? std::string() : std::string(fault) + shown;
+}
+
 std::string WriteUpdateScript(std::string_view new_exe_path, std::string_view running_exe_path) {
+  for (const std::string_view path : {new_exe_path, running_exe_path})
+    if (const std::string fault = UpdateScriptPathFault(path); !fault.empty())
+      throw std::runtime_error(Cp1251ToUtf8(fault));
   return WriteNewTempFile(".bat", UpdateScript(new_exe_path, running_exe_path));
 }
 

@@ -25,5 +25,20 @@ TEST(CliUpdateScript, WritesTheScriptForItsOwnPathAndPrintsWhere) {
   EXPECT_EQ(RunProgram(cli, run).exit_code, 1);
 }
 
+TEST(CliUpdateScript, APathTheScriptWouldMisreadIsAnErrorAndWritesNothing) {
+  const TempDir app, tmp;
+  const auto cli = CopyProgram("melvoro-cli", app.path());
+  for (const char* name : {"new\" & calc & \"", "new%COMSPEC%", "new\r\ncalc"}) {
+    const auto new_exe = app.Write(name, "new");
+    const ProgramOutput result = RunProgram(
+        cli,
+        {.args = {"update-script", new_exe.string()}, .input = {}, .env = {{"TMPDIR", tmp.path().string()}}});
+    EXPECT_EQ(result.exit_code, 1) << name;
+    EXPECT_TRUE(result.err.starts_with("error ")) << result.err;
+    EXPECT_EQ(result.out, "");
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(tmp.path()));
+}
+
 }  // namespace
 }  // namespace melvoro::test

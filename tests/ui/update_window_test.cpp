@@ -64,6 +64,17 @@ TEST_F(UpdateWindowTest, CompleteDownloadStartsTheScriptGivesBackItsEntryAndEnds
   EXPECT_TRUE(boxes.shown.empty());
 }
 
+TEST_F(UpdateWindowTest, ANewFileWhosePathTheScriptWouldMisreadIsNotStarted) {
+  window.NewExePath = "/tmp/new\" & rm -rf ~ & \"";
+  window.SetProgressIcon(2);
+  window.Timer()->start();
+  ASSERT_TRUE(WaitUntil([&] { return !boxes.shown.empty(); }));
+  EXPECT_TRUE(shell.opened.empty());
+  EXPECT_EQ(ended, 0);
+  EXPECT_TRUE(window.CancelButton()->isEnabled());
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
 TEST_F(UpdateWindowTest, CancelStartsTheProgramAnewThenEnds) {
   QTest::mouseClick(window.CancelButton(), Qt::LeftButton);
   EXPECT_EQ(shell.opened, std::vector<std::string>{"/opt/melvoro/melvoro"});

@@ -57,5 +57,23 @@ TEST(UpdateScript, WrittenToAFreshBatFileInTheTemporaryFolder) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.path()), {}), 2);
 }
 
+TEST(UpdateScript, PathsTheInterpreterWouldReadAreRefusedAndNothingIsWritten) {
+  const TempDir tmp;
+  const char* old = std::getenv("TMPDIR");
+  const std::string saved = old ? old : "";
+  setenv("TMPDIR", tmp.path().c_str(), 1);
+  for (const std::string bad : {"/a\"b", "/a%PATH%b", "/a\r\ncalc", "/a\tb", "/a?b", "/a*b"}) {
+    const std::string fault = UpdateScriptPathFault(bad);
+    EXPECT_FALSE(fault.empty()) << bad;
+    EXPECT_EQ(fault.find_first_of("\r\n\t"), std::string::npos) << fault;
+    EXPECT_THROW(WriteUpdateScript(bad, kRunningExe), std::runtime_error) << bad;
+    EXPECT_THROW(WriteUpdateScript(kNewExe, bad), std::runtime_error) << bad;
+  }
+  EXPECT_EQ(UpdateScriptPathFault(kNewExe), "");
+  EXPECT_EQ(UpdateScriptPathFault("/opt/a b (2)/&^!;'=,melvoro"), "");
+  old ? setenv("TMPDIR", saved.c_str(), 1) : unsetenv("TMPDIR");
+  EXPECT_TRUE(std::filesystem::is_empty(tmp.path()));
+}
+
 }  // namespace
 }  // namespace melvoro

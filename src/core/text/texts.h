@@ -113,6 +113,12 @@ inline constexpr auto kUpdateScriptDone = W1251(u8"Обновление заве
 inline constexpr auto kUpdateScriptClose = W1251(u8"Это окно можно закрыть");
 inline constexpr auto kUpdateScriptNotWritten = W1251(u8"Не удалось записать сценарий обновления: ");
 inline constexpr auto kUpdateScriptNotStarted = W1251(u8"Не удалось запустить сценарий обновления ");
+// Why a path cannot go into the swap script; the path follows.
+inline constexpr auto kUpdatePathQuote = W1251(u8"в пути есть кавычка: ");
+inline constexpr auto kUpdatePathPercent = W1251(u8"в пути есть знак процента: ");
+inline constexpr auto kUpdatePathControl = W1251(u8"в пути есть управляющий символ: ");
+inline constexpr auto kUpdatePathWildcard =
+    W1251(u8"в пути есть знак подстановки или знак, которого нет в Windows-1251: ");
 inline constexpr auto kUpdateCheckCaption = W1251(u8"Проверка обновлений Melvoro");
 inline constexpr auto kUpdateChecking =
     W1251(u8"Узнаю на сервере поддержки, какая версия Melvoro самая новая…");
