@@ -57,26 +57,13 @@ bool SearchController::FindForItem(const std::string& name, std::int32_t index) 
   return true;
 }
 
-namespace {
-
-// The log keeps the start of a page, enough to see what came; a whole page could be megabytes.
-constexpr std::size_t kLogDetailBytes = 64 * 1024;
-
-std::string LogDetail(std::string_view page) {
-  if (page.size() <= kLogDetailBytes) return std::string(page);
-  return std::string(page.substr(0, kLogDetailBytes)) + texts::kLogDetailCut.str() +
-         std::to_string(page.size()) + ")";
-}
-
-}  // namespace
-
 std::vector<Song> SearchController::ParsePage(std::string_view text) {
   bool cut_short = false;
   std::vector<Song> songs = ParseSongs(text, hosts_.Storage, &cut_short);
   if (cut_short) {
-    log_.AddLogEntry(texts::kPageCutShort.str() + std::to_string(songs.size()), LogDetail(text), kLogError);
+    log_.AddLogEntry(texts::kPageCutShort.str() + std::to_string(songs.size()), text, kLogError);
   } else if (songs.empty()) {
-    log_.AddLogEntry(texts::kNothingFoundFromNetwork.str(), LogDetail(text), kLogNothingFound);
+    log_.AddLogEntry(texts::kNothingFoundFromNetwork.str(), text, kLogNothingFound);
   }
   return songs;
 }

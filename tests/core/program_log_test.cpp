@@ -34,6 +34,18 @@ TEST(ProgramLog, DetailsAreKeptForAMultiLineView) {
   EXPECT_EQ(log.At(0).Details, "");
 }
 
+// Whoever logs a page (friends, groups, charts, search), the run keeps its start and its size.
+TEST(ProgramLog, EveryDetailIsBoundedAndNotesItsSize) {
+  ProgramLog log;
+  const std::string blank_page(15 << 20, '\n');
+  log.AddLogEntry("page", blank_page, kLogNothingFound);
+  log.AddLogEntry("fits", std::string(kLogDetailBytes, 'x'), kLogNothingFound);
+  const std::string& kept = log.At(1).Details;
+  EXPECT_LE(kept.size(), 2 * kLogDetailBytes + 100);
+  EXPECT_TRUE(kept.ends_with(std::to_string(blank_page.size()) + ")")) << kept.substr(kept.size() - 60);
+  EXPECT_EQ(log.At(0).Details, std::string(kLogDetailBytes, 'x'));
+}
+
 TEST(ProgramLog, TimeIsHoursMinutesSeconds) {
   const std::string text = LongTimeText(std::chrono::system_clock::now());
   ASSERT_EQ(text.size(), 8u);

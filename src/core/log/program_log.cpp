@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "core/text/text_helpers.h"
+#include "core/text/texts.h"
 
 namespace melvoro {
 
@@ -15,12 +16,18 @@ std::string LongTimeText(std::chrono::system_clock::time_point when) {
   return text;
 }
 
-void ProgramLog::AddLogEntry(const std::string& description, const std::string& details, int icon) {
+std::string LogDetail(std::string_view detail) {
+  if (detail.size() <= kLogDetailBytes) return std::string(detail);
+  return std::string(detail.substr(0, kLogDetailBytes)) + texts::kLogDetailCut.str() +
+         std::to_string(detail.size()) + ")";
+}
+
+void ProgramLog::AddLogEntry(const std::string& description, std::string_view details, int icon) {
   LogEntry entry;
   entry.When = Now();
   entry.Time = LongTimeText(entry.When);
   entry.Description = description;
-  entry.Details = PageTextForLog(details);
+  entry.Details = PageTextForLog(LogDetail(details));
   entry.Icon = icon;
   entries_.push_back(std::move(entry));
   OnAdded();

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/listeners.h"
@@ -22,14 +23,14 @@ struct LogEntry {
   std::chrono::system_clock::time_point When;
   std::string Time;         // local time of adding, "HH:MM:SS"
   std::string Description;  // as given
-  std::string Details;      // through PageTextForLog; empty when none were given
+  std::string Details;      // through LogDetail and PageTextForLog; empty when none were given
   int Icon = kLogInfo;
 };
 
 class ProgramLog {
  public:
   // UI thread only.
-  void AddLogEntry(const std::string& description, const std::string& details, int icon);
+  void AddLogEntry(const std::string& description, std::string_view details, int icon);
 
   std::size_t Count() const { return entries_.size(); }
   // 0 is the newest entry.
@@ -46,6 +47,11 @@ class ProgramLog {
  private:
   std::vector<LogEntry> entries_;  // oldest first, so adding never moves the others
 };
+
+// The start of a detail and its total size: a whole page could be megabytes, and entries stay
+// for the whole run.
+inline constexpr std::size_t kLogDetailBytes = 64 * 1024;
+std::string LogDetail(std::string_view detail);
 
 // "HH:MM:SS" in local time.
 std::string LongTimeText(std::chrono::system_clock::time_point when);
