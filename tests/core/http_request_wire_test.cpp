@@ -125,6 +125,27 @@ TEST(HttpRequestWire, ABodyShorterThanDeclaredFailsAndLeavesNoFile) {
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
+TEST(HttpRequestWire, AnAnswerCutInsideItsHeadersIsACutConnectionForEveryKindOfRequest) {
+  TempDir dir;
+  const auto target = dir.Write("song.mp3", "old song");
+  for (const std::string answer : {"HTTP/1.0 200 OK\r\nContent-Ty", "HTTP/1.0 200 OK\r\nServer: x\r\n"}) {
+    RawHttpServer server(answer);
+    for (const std::string kind : {"get", "post", "song"}) {
+      RequestHarness h;
+      auto w = h.NewWorker(server.Url("/u00042/audio/ab.mp3"));
+      if (kind == "post") w->PostData = "a=1";
+      if (kind == "song") {
+        w->FileName = target.string();
+        w->SongTransfer = true;
+      }
+      const auto errors = RequestHarness::Only(h.Run(std::move(w)), "error");
+      ASSERT_EQ(errors.size(), 1u) << kind << " " << answer;
+      EXPECT_EQ(errors[0].text, texts::kErrTransferCut.str() + "0") << kind;
+    }
+  }
+  EXPECT_EQ(ReadFile(target), "old song");
+}
+
 TEST(HttpRequestWire, HttpsIsRefusedAsABadAddress) {
   RequestHarness h;
   const auto errors = RequestHarness::Only(h.Run(h.NewWorker("https://127.0.0.1:1/")), "error");

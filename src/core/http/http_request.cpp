@@ -146,6 +146,9 @@ class HttpRequest::Transfer {
       throw std::runtime_error(
           std::string(response_started_ ? std::string_view(texts::kErrStalled) : texts::kErrNoAnswer));
     if (rc != CURLE_OK) throw std::runtime_error(MessageFor(rc));
+    // libcurl takes a connection closed inside the headers for a whole answer with no body.
+    if (header_open_)
+      throw std::runtime_error(std::string(texts::kErrTransferCut) + std::to_string(w.BytesReceived));
 
     if (w.OnProgress) {
       w.Percent = 100;
@@ -203,6 +206,7 @@ class HttpRequest::Transfer {
     const std::string_view line = HeaderLine(std::string_view(data, bytes));
     try {
       if (!line.empty()) t->worker_.ResponseHeaders.emplace_back(line);
+      t->header_open_ = !line.empty();  // a block ends with its empty line
       t->response_started_ = true;
       t->Arrived(bytes);
     } catch (...) {
@@ -317,6 +321,7 @@ class HttpRequest::Transfer {
   bool length_checked_ = false;
   bool response_started_ = false;
   bool stalled_ = false;
+  bool header_open_ = false;   // a header block began and its empty line has not come
   std::uint64_t arrived_ = 0;  // header and body bytes
   std::uint64_t stall_mark_bytes_ = 0;
   std::chrono::steady_clock::time_point stall_mark_time_;
