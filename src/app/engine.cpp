@@ -10,7 +10,7 @@ Engine::Engine(Configuration config, UiThread& ui, MessageBoxes& boxes)
       boxes_(boxes),
       controller_(Requests(), config_.Settings, config_.Hosts, log_),
       queue_(Requests(), config_.Settings, controller_, results_, log_),
-      charts_(Requests(), config_.Hosts, queue_),
+      charts_(Requests(), config_.Hosts, queue_, log_),
       friends_(Requests(), config_.Settings, config_.Hosts, log_, controller_) {}
 
 Engine::~Engine() { Shutdown(); }

@@ -2,14 +2,15 @@
 
 #include "charts/chart_parser.h"
 #include "charts/chart_sources.h"
+#include "core/log/program_log.h"
 #include "core/os/message_box.h"
 #include "core/text/texts.h"
 #include "downloads/download_queue.h"
 
 namespace melvoro {
 
-ChartList::ChartList(const RequestContext& context, const Hosts& hosts, DownloadQueue& queue)
-    : context_(context), hosts_(hosts), queue_(queue) {}
+ChartList::ChartList(const RequestContext& context, const Hosts& hosts, DownloadQueue& queue, ProgramLog& log)
+    : context_(context), hosts_(hosts), queue_(queue), log_(log) {}
 
 ChartList::~ChartList() { *alive_ = false; }
 
@@ -28,6 +29,7 @@ void ChartList::LoadTopTracks(const std::string& artist) {
 
 void ChartList::StartLoad(const std::string& url, const std::string& artist, bool top_tracks) {
   Replace({});
+  cut_short_ = false;
   const std::uint64_t generation = ++generation_;
   loading_ = true;
   auto worker = std::make_unique<HttpRequest>(context_);
@@ -42,7 +44,11 @@ void ChartList::StartLoad(const std::string& url, const std::string& artist, boo
   worker->OnDone = [this, current, top_tracks](HttpRequest& w) {
     if (!current()) return;
     loading_ = false;
-    Append(top_tracks ? ParseTopTracks(w.Response, w.ItemText) : ParseChartPage(w.Response));
+    auto entries = top_tracks ? ParseTopTracks(w.Response, w.ItemText, &cut_short_)
+                              : ParseChartPage(w.Response, &cut_short_);
+    if (cut_short_)
+      log_.AddLogEntry(texts::kPageCutShort.str() + std::to_string(entries.size()), w.Response, kLogError);
+    Append(std::move(entries));
   };
   worker->OnError = [this, current](HttpRequest&, const std::string& message) {
     if (!current()) return;
@@ -55,6 +61,7 @@ void ChartList::StartLoad(const std::string& url, const std::string& artist, boo
 void ChartList::CopyMemo(std::string_view text) {
   ++generation_;  // a load still under way must not add to the memo's lines
   loading_ = false;
+  cut_short_ = false;
   std::vector<std::string> lines;
   std::size_t start = 0;
   while (start < text.size()) {

@@ -21,6 +21,7 @@
 namespace melvoro {
 
 class DownloadQueue;
+class ProgramLog;
 
 struct ChartEntry {
   std::string Text;  // Windows-1251
@@ -33,7 +34,7 @@ struct ChartEntry {
 class ChartList {
  public:
   // Everything given must outlive the list.
-  ChartList(const RequestContext& context, const Hosts& hosts, DownloadQueue& queue);
+  ChartList(const RequestContext& context, const Hosts& hosts, DownloadQueue& queue, ProgramLog& log);
   ~ChartList();
   ChartList(const ChartList&) = delete;
   ChartList& operator=(const ChartList&) = delete;
@@ -41,6 +42,8 @@ class ChartList {
   const std::vector<ChartEntry>& Entries() const { return entries_; }
   // A load has been started and its answer has not come yet.
   bool Loading() const { return loading_; }
+  // The newest load's page took too much matching work: the list holds what was found before.
+  bool CutShort() const { return cut_short_; }
 
   // The site's overall chart.
   void LoadSiteChart(RadioSite site);
@@ -75,9 +78,11 @@ class ChartList {
   RequestContext context_;
   const Hosts& hosts_;
   DownloadQueue& queue_;
+  ProgramLog& log_;
   std::vector<ChartEntry> entries_;
   std::uint64_t generation_ = 0;  // of the newest load or memo copy
   bool loading_ = false;
+  bool cut_short_ = false;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 

@@ -25,27 +25,29 @@ const Regex& TrackPattern() {
 
 }  // namespace
 
-std::vector<std::string> ParseChartPage(std::string_view page) {
+std::vector<std::string> ParseChartPage(std::string_view page, bool* cut_short) {
   std::vector<std::string> entries;
-  ChartPattern().ForEachMatch(
+  const MatchEnd end = ChartPattern().ForEachMatch(
       page,
       [&](const RegexMatch& m) {
         entries.push_back(Utf8ToCp1251(std::string(m.Group(2)) + " " + std::string(m.Group(1))));
         return true;
       },
       kBudget);
+  if (cut_short != nullptr) *cut_short = end == MatchEnd::kOverBudget;
   return entries;
 }
 
-std::vector<std::string> ParseTopTracks(std::string_view answer, std::string_view artist) {
+std::vector<std::string> ParseTopTracks(std::string_view answer, std::string_view artist, bool* cut_short) {
   std::vector<std::string> entries;
-  TrackPattern().ForEachMatch(
+  const MatchEnd end = TrackPattern().ForEachMatch(
       answer,
       [&](const RegexMatch& m) {
         entries.push_back(std::string(artist) + " " + Utf8ToCp1251(m.Group(1)));
         return true;
       },
       kBudget);
+  if (cut_short != nullptr) *cut_short = end == MatchEnd::kOverBudget;
   return entries;
 }
 

@@ -7,6 +7,7 @@
 #include "cli/one_line.h"
 #include "cli/stop_signals.h"
 #include "core/text/cp1251.h"
+#include "core/text/texts.h"
 
 namespace melvoro::cli {
 
@@ -59,6 +60,10 @@ int CommandCharts(const Args& args) {
   session.RunUntil([&] { return !charts.Loading(); });
   if (StopRequested()) return StopExitCode();
   if (session.boxes.Shown() > 0) return 1;
+  if (charts.Entries().empty() && charts.CutShort()) {
+    std::cerr << "error " << Cp1251ToUtf8(texts::kPageCutShort.str() + "0") << '\n';
+    return 1;
+  }
   std::vector<std::string> texts;
   for (const ChartEntry& entry : charts.Entries()) texts.push_back(entry.Text);
   return PrintLines(texts);

@@ -56,5 +56,22 @@ TEST(ChartParser, TopTracksTakeEachTracksOwnNameAfterTheArtistAsTyped) {
   EXPECT_TRUE(ParseTopTracks("<lfm status=\"failed\"><error code=\"6\">x</error></lfm>", "a").empty());
 }
 
+// A lazy gap of megabytes between the two fields of an entry takes more matching steps than
+// the budget allows.
+TEST(ChartParser, APageOverTheMatchingBudgetIsCutShortKeepingTheEntriesFoundAndSaysSo) {
+  const std::string gap(2 << 20, ' ');
+  const std::string songs = R"(<a class="song">x</a>)" + gap + R"(<a class="artist">y</a>)";
+  const std::string tracks = R"(<track rank="2">)" + gap + "<name>x</name>";
+  bool cut_short = false;
+  EXPECT_EQ(ParseChartPage(R"(<a class="song">S</a><a class="artist">A</a>)" + songs, &cut_short),
+            std::vector<std::string>{"A S"});
+  EXPECT_TRUE(cut_short);
+  EXPECT_EQ(ParseTopTracks(R"(<track rank="1"><name>T</name>)" + tracks, "a", &cut_short),
+            std::vector<std::string>{"a T"});
+  EXPECT_TRUE(cut_short);
+  ParseChartPage("<html>nothing</html>", &cut_short);
+  EXPECT_FALSE(cut_short);
+}
+
 }  // namespace
 }  // namespace melvoro::test

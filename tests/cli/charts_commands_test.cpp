@@ -1,5 +1,6 @@
 // melvoro-cli stations and charts against netsim: UTF-8 out, one entry a line.
 #include "cli_fixture.h"
+#include "support/raw_http_server.h"
 
 namespace melvoro::test {
 namespace {
@@ -50,6 +51,18 @@ TEST_F(CliCharts, AFailedRequestPrintsTheErrorAndTextWithoutACodeSendsNothing) {
   EXPECT_EQ(result.exit_code, 2);
   EXPECT_EQ(netsim.Requests().size(), requests);
   EXPECT_EQ(Cli({"charts", "kiev"}).exit_code, 2);
+}
+
+TEST_F(CliCharts, APageTooCostlyToReadIsLoggedAndAnErrorWhenNothingWasFound) {
+  const std::string page = "HTTP/1.0 200 OK\r\n\r\n<a class=\"song\">x</a>" + std::string(2 << 20, ' ') +
+                           "<a class=\"artist\">y</a>";
+  const RawHttpServer server(page);
+  app.Write("config.ini", "[Hosts]\r\nRadioMsk=127.0.0.1:" + std::to_string(server.port()) + "\r\n");
+  const auto result = Cli({"charts", "msk"});
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_EQ(result.out, "");
+  const std::string said = "Страница слишком сложна для разбора, разобрано начало. Найдено песен: 0\n";
+  EXPECT_EQ(result.err, "log 3 " + said + "error " + said);
 }
 
 }  // namespace
