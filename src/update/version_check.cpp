@@ -99,7 +99,8 @@ UpdateCheckResult ReadVersionFile(std::string_view body, std::string_view own_ve
   return result;
 }
 
-UpdateCheckResult CheckForUpdate(const Hosts& hosts, std::string_view own_version) {
+UpdateCheckResult CheckForUpdate(const Hosts& hosts, std::string_view own_version,
+                                 std::chrono::milliseconds deadline) {
   EventLoop loop;
   ActivityIndicator activity;
   ConsoleMessageBoxes boxes;  // unused: the worker has its own error handler
@@ -111,8 +112,12 @@ UpdateCheckResult CheckForUpdate(const Hosts& hosts, std::string_view own_versio
   worker->OnError = [&](HttpRequest&, const std::string& message) { result = Failed(message); };
   HttpRequest::Start(std::move(worker));
   // The worker's last word is the end of its activity; it must be heard before the loop goes.
-  loop.RunUntil([&] { return result.has_value() && !activity.Active(); }, std::chrono::hours(1));
-  return result.value_or(Failed(texts::kErrUnknown));
+  // Header lines and trickles keep a request from counting as stalled, so only a deadline of
+  // its own bounds the check.
+  const bool ended = loop.RunUntil([&] { return result.has_value() && !activity.Active(); }, deadline);
+  if (!ended) loop.Shutdown();  // aborts the worker and waits for it, before what it points to goes
+  return result.value_or(
+      Failed(ended ? std::string_view(texts::kErrUnknown) : std::string_view(texts::kErrNoAnswer)));
 }
 
 }  // namespace melvoro

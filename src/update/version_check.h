@@ -5,6 +5,7 @@
 // Line ends may be LF or CR LF. The check compares that version with the program's own.
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <string_view>
 
@@ -34,8 +35,13 @@ struct UpdateCheckResult {
 // version, or whose second is no printable address, fails the check.
 UpdateCheckResult ReadVersionFile(std::string_view body, std::string_view own_version);
 
+// However the server answers, the check ends by then.
+inline constexpr std::chrono::milliseconds kUpdateCheckDeadline = std::chrono::seconds(30);
+
 // Fetches the version file and reads it, waiting for the answer on an event loop of its own.
-// A failed request fails the check with the request's error text.
-UpdateCheckResult CheckForUpdate(const Hosts& hosts, std::string_view own_version);
+// A failed request fails the check with the request's error text; an answer not complete by
+// the deadline fails it as a server that did not answer.
+UpdateCheckResult CheckForUpdate(const Hosts& hosts, std::string_view own_version,
+                                 std::chrono::milliseconds deadline = kUpdateCheckDeadline);
 
 }  // namespace melvoro

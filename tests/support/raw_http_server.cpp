@@ -35,7 +35,8 @@ std::string ReadRequest(int fd) {
 
 }  // namespace
 
-RawHttpServer::RawHttpServer(std::string response) : response_(std::move(response)) {
+RawHttpServer::RawHttpServer(std::string response, std::chrono::milliseconds byte_pause)
+    : response_(std::move(response)), byte_pause_(byte_pause) {
   listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
   sockaddr_in address{};
   address.sin_family = AF_INET;
@@ -75,7 +76,12 @@ void RawHttpServer::Serve() {
       std::lock_guard lock(mutex_);
       requests_.push_back(std::move(request));
     }
-    if (!response_.empty()) (void)!::send(fd, response_.data(), response_.size(), MSG_NOSIGNAL);
+    if (byte_pause_.count() == 0 && !response_.empty())
+      (void)!::send(fd, response_.data(), response_.size(), MSG_NOSIGNAL);
+    for (std::size_t i = 0; byte_pause_.count() > 0 && i < response_.size() && !stopping_; ++i) {
+      if (::send(fd, &response_[i], 1, MSG_NOSIGNAL) != 1) break;
+      std::this_thread::sleep_for(byte_pause_);
+    }
     ::shutdown(fd, SHUT_RDWR);
     ::close(fd);
   }

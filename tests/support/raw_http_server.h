@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -12,7 +13,9 @@ namespace melvoro::test {
 // with the same canned bytes (none: the connection is closed without an answer).
 class RawHttpServer {
  public:
-  explicit RawHttpServer(std::string response);
+  // byte_pause > 0: the answer goes out one byte at a time with that pause, a server that
+  // dribbles.
+  explicit RawHttpServer(std::string response, std::chrono::milliseconds byte_pause = {});
   ~RawHttpServer();
   RawHttpServer(const RawHttpServer&) = delete;
   RawHttpServer& operator=(const RawHttpServer&) = delete;
@@ -25,6 +28,7 @@ class RawHttpServer {
   void Serve();
 
   std::string response_;
+  std::chrono::milliseconds byte_pause_;
   int listener_ = -1;
   int port_ = 0;
   std::atomic<bool> stopping_ = false;

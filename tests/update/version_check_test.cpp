@@ -1,8 +1,10 @@
 // Reading the version file, and the update helper against netsim on a terminal.
 #include <gtest/gtest.h>
 
+#include "core/text/texts.h"
 #include "support/netsim_process.h"
 #include "support/program_run.h"
+#include "support/raw_http_server.h"
 #include "support/temp_dir.h"
 #include "update/version_check.h"
 
@@ -24,6 +26,18 @@ TEST(VersionCheck, ComparesNumbersAndRefusesWhatIsNoVersionFile) {
   for (const char* bad : {"", "2.0.1", "2.0.1\n", "v2\nhttp://s/", "2..1\nhttp://s/", "2.0.1\nhttp://s/ x",
                           "1234567890\nhttp://s/", "<html>\n<body>"})
     EXPECT_EQ(ReadVersionFile(bad, "2.0.1").outcome, Outcome::kFailed) << bad;
+}
+
+// Every byte keeps the request from counting as stalled; the check's deadline still ends it.
+TEST(VersionCheck, ADribblingServerIsCutOffAtTheDeadline) {
+  const test::RawHttpServer server(
+      "HTTP/1.0 200 OK\r\nServer: slow\r\nX-Pad: " + std::string(40, 'x') + "\r\n\r\n9.0\nhttp://s/d/\n",
+      std::chrono::milliseconds(40));
+  Hosts hosts;
+  hosts.Support = "127.0.0.1:" + std::to_string(server.port());
+  const auto result = CheckForUpdate(hosts, "1.0", std::chrono::milliseconds(500));
+  EXPECT_EQ(result.outcome, Outcome::kFailed);
+  EXPECT_EQ(result.Message, texts::kUpdateCheckFailed.str() + texts::kErrNoAnswer.str());
 }
 
 class UpdateHelper : public ::testing::Test {

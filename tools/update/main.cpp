@@ -69,8 +69,9 @@ int main(int argc, char** argv) {
     return help ? kExitOk : kExitUsage;
   }
   // The check runs beside the window, so that the window says at once what is going on (a
-  // silent server keeps it waiting up to the connect time-out); the terminal hears the answer
-  // as soon as it is known, whatever becomes of the window.
+  // silent or dribbling server keeps it waiting up to kUpdateCheckDeadline, 30 s, and about a
+  // second more while the request is aborted); the terminal hears the answer as soon as it is
+  // known, whatever becomes of the window.
   std::packaged_task<melvoro::UpdateCheckResult()> task([] {
     melvoro::UpdateCheckResult result = Check();
     Say(result);
