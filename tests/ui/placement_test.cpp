@@ -11,6 +11,7 @@
 #include "seam_wait.h"
 #include "support/program_run.h"
 #include "support/temp_dir.h"
+#include "ui/widgets/screen_fit.h"
 #include "ui/widgets/window_placement.h"
 
 namespace melvoro {
@@ -51,6 +52,27 @@ TEST(Placement, SavedBoundsComeBackUnderTheirNameOnly) {
   EXPECT_EQ(other.pos(), QPoint(120, 80));
   EXPECT_EQ(other.size(), QSize(500, 300));
   EXPECT_FALSE(other.windowState() & Qt::WindowMaximized);
+}
+
+TEST(Placement, AWindowLargerThanTheScreenShrinksOntoIt) {
+  // The main window at scale 2 on 1280 x 800: 640 x 400 to lay out in.
+  const QRect area(0, 0, 640, 400);
+  QWidget window;
+  window.setMinimumSize(585, 636);
+  window.resize(585, 636);
+  window.move(300, 200);
+  window.show();
+  ui::KeepWithin(window, area);
+  const QSize shrunk = window.size();
+  EXPECT_EQ(shrunk.width(), 585);
+  EXPECT_EQ(window.frameGeometry().height(), 400);
+  EXPECT_TRUE(area.contains(window.frameGeometry()));
+
+  // One that fits stays where and as it is.
+  window.move(10, 20);
+  ui::KeepWithin(window, QRect(0, 0, 1280, 800));
+  EXPECT_EQ(window.pos(), QPoint(10, 20));
+  EXPECT_EQ(window.size(), shrunk);
 }
 
 TEST(Placement, IncompleteOrDamagedValuesLeaveTheDesignedPlacement) {

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
 #include <filesystem>
@@ -16,6 +18,7 @@
 #include "seam_wait.h"
 #include "settings_window_fixture.h"
 #include "ui/widgets/help_hint.h"
+#include "ui/widgets/screen_fit.h"
 #include "ui/widgets/window_placement.h"
 
 namespace melvoro {
@@ -204,6 +207,38 @@ TEST(SettingsWindow, ShowingAppliesAndHidingSavesTheMainWindowsPlacement) {
   QWidget later;
   ui::LoadPlacement(later, "main");
   EXPECT_EQ(later.pos(), QPoint(90, 100));
+}
+
+TEST(SettingsWindow, OnAScreenLowerThanTheWindowItScrollsAndOkStaysReachable) {
+  SettingsWindowFixture f;
+  auto& window = f.Create();
+  window.show();
+  const QSize designed(298, 631);
+  auto* scroll = window.findChild<QScrollArea*>();
+  ASSERT_NE(scroll, nullptr);
+  ui::KeepWithin(window, QRect(0, 0, 1280, 800), designed);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window.size(), designed);
+  EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+
+  // An 800 x 600 screen, and a place that would put most of the window off it.
+  const QRect area(0, 0, 800, 600);
+  window.move(700, 400);
+  ui::KeepWithin(window, area, designed);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window.frameGeometry().height(), 600);
+  EXPECT_TRUE(area.contains(window.frameGeometry()));
+  ASSERT_TRUE(scroll->verticalScrollBar()->isVisible());
+  auto& ok = f.Find<QPushButton>("Button4");
+  scroll->ensureWidgetVisible(&ok);
+  EXPECT_TRUE(
+      scroll->viewport()->rect().contains(QRect(ok.mapTo(scroll->viewport(), QPoint(0, 0)), ok.size())));
+
+  // Back on a screen where it fits, it is whole again and nothing scrolls.
+  ui::KeepWithin(window, QRect(0, 0, 1280, 800), designed);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window.size(), designed);
+  EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
 }
 
 TEST(SettingsWindow, LogButtonHelpMarksAndHiddenFeedbackOpeners) {

@@ -9,10 +9,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "charts/chart_list.h"
 #include "qt_seams/qt_text.h"
+#include "ui/widgets/screen_fit.h"
 #include "ui/widgets/widget_factory.h"
 #include "ui/window_texts.h"
 
@@ -164,6 +166,11 @@ void ChartsWindow::OnEntryDoubleClicked() {
   int first = entry_list_->count();
   for (QListWidgetItem* item : selected) first = std::min(first, entry_list_->row(item));
   charts_.CheckAndHandOver(first);
+}
+
+void ChartsWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  KeepOnScreen(*this);
 }
 
 void ChartsWindow::changeEvent(QEvent* event) {

@@ -45,6 +45,7 @@ class ChartsWindow final : public QWidget {
 
  protected:
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildControls();

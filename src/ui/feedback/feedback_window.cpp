@@ -16,6 +16,7 @@
 #include "playback/shell_open.h"
 #include "qt_seams/qt_text.h"
 #include "ui/widgets/help_hint.h"
+#include "ui/widgets/screen_fit.h"
 #include "ui/widgets/widget_factory.h"
 #include "ui/window_texts.h"
 
@@ -148,6 +149,7 @@ bool FeedbackWindow::eventFilter(QObject* watched, QEvent* event) {
 void FeedbackWindow::showEvent(QShowEvent* event) {
   email_field_->setText(ToQString(settings_.Get("email")));
   QWidget::showEvent(event);
+  KeepOnScreen(*this);
 }
 
 void FeedbackWindow::ShowWithCaption(const QString& caption) {

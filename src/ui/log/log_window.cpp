@@ -13,6 +13,7 @@
 
 #include "core/log/program_log.h"
 #include "qt_seams/qt_text.h"
+#include "ui/widgets/screen_fit.h"
 #include "ui/widgets/window_frame.h"
 #include "ui/widgets/window_placement.h"
 #include "ui/window_texts.h"
@@ -138,33 +139,9 @@ void LogWindow::showEvent(QShowEvent* event) {
     }
   }
   QWidget::showEvent(event);
-  KeepOnScreen();
-}
-
-void LogWindow::KeepOnScreen() {
-  // Wherever the system or a saved placement puts it, the whole window, frame included, stays
-  // on the screen it is on: a window opened partly below the screen hides its details box.
-  const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
-  if (screen == nullptr) return;
-  const QRect area = screen->availableGeometry();
-  const QRect client = geometry();
-  const QRect frame = frameGeometry();
-  // Before the window manager has framed it, the frame is the one the layout counts with.
-  const int frame_width = frame.width() > client.width() ? frame.width() - client.width() : kWindowFrameWidth;
-  const int frame_height =
-      frame.height() > client.height() ? frame.height() - client.height() : kWindowFrameHeight;
-  const QSize outer(client.width() + frame_width, client.height() + frame_height);
-  if (outer.width() > area.width() || outer.height() > area.height())
-    resize(std::min(client.width(), area.width() - frame_width),
-           std::min(client.height(), area.height() - frame_height));
-  const QRect top_left(frame.topLeft(),
-                       QSize(std::min(outer.width(), area.width()), std::min(outer.height(), area.height())));
-  QPoint to = top_left.topLeft();
-  if (top_left.right() > area.right()) to.setX(area.right() - top_left.width() + 1);
-  if (top_left.bottom() > area.bottom()) to.setY(area.bottom() - top_left.height() + 1);
-  to.setX(std::max(to.x(), area.left()));
-  to.setY(std::max(to.y(), area.top()));
-  if (to != frame.topLeft()) move(to);
+  // Wherever the system or a saved placement puts it, the whole window stays on its screen: a
+  // window opened partly below the screen hides its details box.
+  KeepOnScreen(*this);
 }
 
 QTreeWidgetItem* LogWindow::NewRow(const LogEntry& entry) const {

@@ -34,7 +34,6 @@ class LogWindow final : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void KeepOnScreen();
   QTreeWidgetItem* NewRow(const LogEntry& entry) const;
   void EntryAdded();
   void ShowDetails(QTreeWidgetItem* item);

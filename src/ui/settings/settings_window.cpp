@@ -19,6 +19,7 @@
 #include "ui/settings/settings_controls.h"
 #include "ui/settings/threads_count_field.h"
 #include "ui/widgets/help_hint.h"
+#include "ui/widgets/screen_fit.h"
 #include "ui/widgets/widget_factory.h"
 #include "ui/widgets/window_placement.h"
 #include "ui/window_texts.h"
@@ -26,6 +27,8 @@
 namespace melvoro::ui {
 
 namespace {
+
+constexpr QSize kDesignedSize(298, 631);
 
 // The light red of a folder field whose folder does not exist.
 const QColor kMissingFolderColour(0xFC, 0xA2, 0xA2);
@@ -54,15 +57,20 @@ SettingsWindow::SettingsWindow(SettingsTable& settings, std::filesystem::path ap
   // Closing the main window ends the program even while this one is open.
   setAttribute(Qt::WA_QuitOnClose, false);
   setWindowTitle(ToQString(texts::kSettingsCaption));
-  setFixedSize(298, 631);
+  setFixedSize(kDesignedSize);
   FillBackground(*this, Qt::white);
+  // On a screen lower than the window the controls scroll, so «ОК» stays within reach.
+  body_ = new QWidget;
+  body_->setFixedSize(kDesignedSize);
+  FillBackground(*body_, Qt::white);
+  ScrollWhenCramped(*this, body_);
 
   BuildControls();
   LoadFields();
 }
 
 void SettingsWindow::BuildControls() {
-  SettingsControls controls = LayOutSettingsControls(*this);
+  SettingsControls controls = LayOutSettingsControls(*body_);
   log_button_ = controls.log_button;
   connection_test_button_ = controls.connection_test_button;
   threads_field_ = controls.threads_field;
@@ -117,6 +125,7 @@ void SettingsWindow::showEvent(QShowEvent* event) {
     LoadPlacement(*this, QStringLiteral("settings"));
   }
   QWidget::showEvent(event);
+  KeepOnScreen(*this, kDesignedSize);
   if (event->spontaneous()) return;
   if (main_window_) LoadPlacement(*main_window_, QStringLiteral("main"));
   LoadFields();

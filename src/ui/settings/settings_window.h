@@ -72,6 +72,7 @@ class SettingsWindow final : public QWidget {
   const Hosts& hosts_;
   RequestContext requests_;
   ProgramLog& log_;
+  QWidget* body_ = nullptr;  // the controls, scrolled when the screen is smaller
   QWidget* main_window_;
   QWidget* log_window_;
   std::string download_folder_;

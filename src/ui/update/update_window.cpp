@@ -12,6 +12,7 @@
 #include "core/os/shell.h"
 #include "downloads/download_queue.h"
 #include "qt_seams/qt_text.h"
+#include "ui/widgets/screen_fit.h"
 #include "ui/window_texts.h"
 #include "update/update_progress.h"
 #include "update/update_script.h"
@@ -84,6 +85,7 @@ void UpdateWindow::showEvent(QShowEvent* event) {
     move(screen->availableGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
   }
   QWidget::showEvent(event);
+  KeepOnScreen(*this, QSize(kClientWidth, kClientHeight));
 }
 
 void UpdateWindow::OnTimerTick() {
