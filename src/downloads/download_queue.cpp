@@ -36,6 +36,11 @@ DownloadQueue::~DownloadQueue() {
 }
 
 int DownloadQueue::AddFoundSong(int results_row, const std::string& name, const std::string& link) {
+  for (int i = 0; i < list_.Count(); ++i) {
+    const DownloadRow& row = list_.Row(i);
+    if (row.State == DownloadState::Failed && row.ResultRow == results_row && row.Link == link && Retry(i))
+      return i;
+  }
   return list_.Add({.Number = results_row,
                     .ResultRow = results_row,
                     .Name = name,
@@ -154,6 +159,7 @@ void DownloadQueue::RefuseTransfer(int index, const std::string& message) {
     r.Error = message;
     r.State = DownloadState::Failed;
   });
+  MarkResultRowFailed(index);
   log_.AddLogEntry(texts::kTransferFailedPrefix.str() + list_.Row(index).Name, message, kLogError);
   ShowErrorOnce(message, last_transfer_error_);
 }
@@ -219,6 +225,7 @@ void DownloadQueue::DownloadFailed(HttpRequest& worker, const std::string& messa
     row.Error = message;
     row.State = DownloadState::Failed;
   });
+  MarkResultRowFailed(index);
   log_.AddLogEntry(texts::kTransferFailedPrefix.str() + worker.ItemText, message, kLogError);
   ShowErrorOnce(message, last_transfer_error_);
 }
@@ -235,7 +242,21 @@ bool DownloadQueue::Retry(int index) {
     // A row whose look-up gave up has no link yet: it goes back to being looked up.
     row.State = row.Link.empty() ? DownloadState::LookUp : DownloadState::Ready;
   });
+  if (const std::optional<int> n = ShownResultRow(index)) results_.Queue(*n);
   return true;
+}
+
+std::optional<int> DownloadQueue::ShownResultRow(int index) const {
+  // A new search may have refilled the row with another song.
+  const DownloadRow& row = list_.Row(index);
+  if (row.ResultRow && *row.ResultRow >= 1 && *row.ResultRow <= ShownResults::kRowCount &&
+      results_.NameText(*row.ResultRow) == row.Name)
+    return row.ResultRow;
+  return std::nullopt;
+}
+
+void DownloadQueue::MarkResultRowFailed(int index) {
+  if (const std::optional<int> n = ShownResultRow(index)) results_.MarkFailed(*n);
 }
 
 void DownloadQueue::ShowErrorOnce(const std::string& message, ShownError& last) {

@@ -46,7 +46,8 @@ class DownloadQueue final : public LookupRows {
   DownloadList& List() { return list_; }
   const DownloadList& List() const { return list_; }
 
-  // A click on results row n: a ready row with the song's name and link.
+  // A click on results row n: a ready row with the song's name and link; a failed row of the
+  // same song is retried instead, so one song never stands in the list twice.
   int AddFoundSong(int results_row, const std::string& name, const std::string& link);
   // Lines of the charts window: one row to look up each.
   void AddNamesToLookUp(const std::vector<std::string>& names);
@@ -66,7 +67,7 @@ class DownloadQueue final : public LookupRows {
   // timerFindList's tick.
   void Tick();
 
-  // A failed row back to ready; false when the row has not failed.
+  // A failed row back to ready, and its results row queued again; false when it has not failed.
   bool Retry(int index);
 
   // The number of transfer slots this tick works with: ThreadsCount, or the default when it
@@ -94,6 +95,9 @@ class DownloadQueue final : public LookupRows {
   void DownloadReceiving(HttpRequest& worker);  // data arrived on a transfer of no declared length
   void DownloadDone(HttpRequest& worker);
   void DownloadFailed(HttpRequest& worker, const std::string& message);
+  // The results row the download row came from, while it still shows that song.
+  std::optional<int> ShownResultRow(int index) const;
+  void MarkResultRowFailed(int index);
 
   // The pause before look-up number `failures` + 1 of a row that failed `failures` times.
   static std::chrono::seconds LookupRetryPause(int failures);

@@ -52,4 +52,15 @@ void ResultRows::MarkDownloaded(int n) {
   OnRowChanged(n);
 }
 
+void ResultRows::MarkFailed(int n) {
+  Row(n);
+  ResultRow& row = rows_[static_cast<std::size_t>(n - 1)];
+  // A song already downloaded from this row stays downloaded: only a queued row can fail.
+  if (row.State != ResultRowState::Queued) return;
+  row.State = ResultRowState::Failed;
+  row.Progress = 0;
+  row.Clickable = true;
+  OnRowChanged(n);
+}
+
 }  // namespace melvoro

@@ -13,7 +13,7 @@
 
 namespace melvoro {
 
-enum class ResultRowState { Fresh, Queued, Downloaded };
+enum class ResultRowState { Fresh, Queued, Downloaded, Failed };
 
 struct ResultRow {
   bool InUse = false;  // shows a song; rows past the end of the list are hidden
@@ -41,10 +41,13 @@ class ResultRows final : public ShownResults {
   // The row's name label text ("artist - title"), empty for a row not in use.
   std::string NameText(int n) const override;
 
-  // A click on a clickable row in use: marks it queued and returns true, once per result.
-  bool Queue(int n);
+  // A click on a clickable row in use: marks it queued and returns true, once per result and
+  // once more after each failure.
+  bool Queue(int n) override;
   // The finished download of row n: downloaded colour, progress 100; its clicks stay as they were.
   void MarkDownloaded(int n) override;
+  // The failed download of row n: failed colour, and a click queues it again.
+  void MarkFailed(int n) override;
 
   // After a new list was laid out (the window shows the results frame again).
   Listeners<> OnShown;

@@ -1,5 +1,5 @@
 // What the download queue needs of the results list: lay out the songs a search found, and
-// recognise and colour the row a finished download came from.
+// recognise and colour the row a download came from as it finishes, fails or goes again.
 #pragma once
 
 #include <string>
@@ -18,6 +18,9 @@ class ShownResults {
   // The name label of row n (1..kRowCount), empty for a row not in use.
   virtual std::string NameText(int n) const = 0;
   virtual void MarkDownloaded(int n) = 0;
+  virtual void MarkFailed(int n) = 0;
+  // Marks a clickable row queued; false when it is not (see ResultRows::Queue).
+  virtual bool Queue(int n) = 0;
 };
 
 }  // namespace melvoro

@@ -47,6 +47,11 @@ inline constexpr auto kLogOutButton = W1251(u8"Выйти");
 inline constexpr auto kMenuListen = W1251(u8"Прослушать");
 inline constexpr auto kMenuOpenFolder = W1251(u8"Открыть папку");
 inline constexpr auto kMenuRetry = W1251(u8"Повторить");
+inline constexpr auto kDownloadsPaused = W1251(
+    u8"Загрузки приостановлены: в окне «Настройки» в поле «Количество потоков скачки» стоит 0. "
+    u8"Поставьте там число больше нуля, и загрузки начнутся.");
+inline constexpr auto kResultRowFailedHint =
+    W1251(u8"Загрузка не удалась (причина в логе). Щёлкните, чтобы попробовать ещё раз.");
 inline constexpr auto kColumnNumber = W1251(u8"№");
 inline constexpr auto kColumnName = W1251(u8"название");
 inline constexpr auto kColumnPercent = W1251(u8"%");

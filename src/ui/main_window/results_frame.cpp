@@ -8,6 +8,7 @@
 #include "ui/main_window/result_row_widgets.h"
 #include "ui/main_window/state_icons.h"
 #include "ui/widgets/widget_factory.h"
+#include "ui/window_texts.h"
 
 namespace melvoro::ui {
 
@@ -50,6 +51,8 @@ QColor ResultsFrame::RowColour(ResultRowState state) {
       return QColor(255, 255, 127);
     case ResultRowState::Downloaded:
       return QColor(120, 205, 120);
+    case ResultRowState::Failed:
+      return QColor(252, 170, 170);
     case ResultRowState::Fresh:
       break;
   }
@@ -117,6 +120,8 @@ void ResultsFrame::UpdateRow(int n) {
   row.background->setCursor(cursor);
   row.name->setCursor(cursor);
   row.progress->setValue(state.Progress);
+  row.background->setToolTip(state.State == ResultRowState::Failed ? ToQString(texts::kResultRowFailedHint)
+                                                                   : QString());
 }
 
 void ResultsFrame::SetNameText(int n) {
