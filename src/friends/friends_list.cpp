@@ -33,6 +33,10 @@ void FriendsList::LoadGroups() { StartList("/groups.php", false); }
 void FriendsList::StartList(const std::string& path, bool friends) {
   ++picture_request_;  // the old list's selection is gone with it
   entries_.clear();
+  // Neither the pane nor «Продолжить» may go on showing an entry of a list no longer listed.
+  choice_name_.clear();
+  tag_ = 0;
+  continue_enabled_ = false;
   OnEntriesChanged();
   list_is_friends_ = friends;
   auto worker = std::make_unique<HttpRequest>(context_);
@@ -104,12 +108,8 @@ void FriendsList::Select(std::size_t index) {
   }
   choice_name_ = entry.Name;
   const std::optional<std::int32_t> id = DecimalNumber(entry.Id);
-  if (id) {
-    tag_ = *id;
-    continue_enabled_ = true;
-  } else {
-    tag_ = 0;
-  }
+  tag_ = id.value_or(0);
+  continue_enabled_ = id.has_value();
   OnStateChanged();
 }
 

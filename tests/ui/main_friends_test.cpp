@@ -81,6 +81,18 @@ TEST_F(MainFriendsTest, ContinueOpensTheChosenListAsResultRows) {
             Utf8ToCp1251("Аудио в группе Indie Lounge (Melvoro в. " MELVORO_VERSION ")"));
 }
 
+TEST_F(MainFriendsTest, SwitchingToGroupsClearsTheChosenFriend) {
+  Open();
+  ListFriends(Frame()->MyFriendsButton());
+  SelectNamed("Пётр \"Гром\" Громов");
+  ASSERT_TRUE(WaitUntil([&] { return PictureSize() == QSize(300, 400); }));
+  ListFriends(Frame()->MyGroupsButton());
+  EXPECT_TRUE(Frame()->ChoiceLabel()->text().isEmpty());
+  EXPECT_TRUE(Frame()->PictureBox()->pixmap().isNull());
+  EXPECT_FALSE(Frame()->ContinueButton()->isEnabled());
+  EXPECT_EQ(engine_->Friends().ChoiceTag(), 0);  // nothing a double click could open either
+}
+
 TEST_F(MainFriendsTest, AFailedListShowsTheErrorAndEnablesTheButtonsAgain) {
   Open();
   ArmFault("/friends.php", "500");

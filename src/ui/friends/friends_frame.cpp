@@ -145,6 +145,7 @@ void FriendsFrame::ShowState() {
     button->setEnabled(sources);
   continue_button_->setEnabled(list_.ContinueEnabled());
   choice_label_->setText(ToQString(list_.ChoiceName()));
+  if (list_.ChoiceName().empty()) picture_->setPixmap(QPixmap());
 }
 
 void FriendsFrame::ShowPicture(const std::optional<Picture>& picture) {
