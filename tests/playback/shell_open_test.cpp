@@ -81,23 +81,33 @@ class FakeShell final : public Shell {
   bool opens_;
 };
 
-TEST(ShellOpen, OnlyAFailureIsLoggedAndItCarriesTheTarget) {
+TEST(ShellOpen, OnlyAFailureIsLoggedAndItNamesTheProgramToInstall) {
   ProgramLog log;
   FakeShell works(true), fails(false);
-  ShellOpen(works, log, "http://a/");
-  ShellShowInFolder(works, log, "/tmp/a.mp3");
+  EXPECT_TRUE(ShellOpen(works, log, "http://a/"));
+  EXPECT_TRUE(ShellShowInFolder(works, log, "/tmp/a.mp3"));
   EXPECT_EQ(log.Count(), 0u);
-  ShellShowInFolder(fails, log, "/tmp/b.mp3");
+  EXPECT_FALSE(ShellShowInFolder(fails, log, "/tmp/b.mp3"));
   ASSERT_EQ(log.Count(), 1u);
+  EXPECT_EQ(log.At(0).Description, W(u8"Не удалось открыть папку: нет файлового менеджера"));
   EXPECT_NE(log.At(0).Details.find("/tmp/b.mp3"), std::string::npos);
-  ShellOpen(fails, log, "/tmp/x.asx");
+  EXPECT_FALSE(ShellOpen(fails, log, "/tmp/x.asx"));
   ASSERT_EQ(log.Count(), 2u);
-  EXPECT_EQ(log.At(0).Description, W(u8"Ошибка при открытие браузера"));
   EXPECT_EQ(log.At(0).Icon, kLogError);
-  EXPECT_EQ(log.At(0).Details,  // the log shows line feeds as CR LF
-            W(u8"Скопируйте ссылку в браузер самостоятельно или установите правильно настройки программ по "
-              u8"умолчанию(Панель управления-Установка удаление программ-Установка программ по умолчанию") +
-                "\r\n\r\n/tmp/x.asx");
+  const std::string& details = log.At(0).Details;
+  EXPECT_EQ(log.At(0).Description, W(u8"Не удалось открыть песню: нет программы для её проигрывания"));
+  EXPECT_NE(details.find(W(u8"Установите медиаплеер")), std::string::npos);
+  EXPECT_NE(details.find("Linux"), std::string::npos);
+  EXPECT_EQ(details.find(W(u8"Панель управления")), std::string::npos);
+  EXPECT_TRUE(details.ends_with("\r\n\r\n/tmp/x.asx"));  // the log shows line feeds as CR LF
+}
+
+TEST(ShellOpen, TheProgramNeededFollowsTheTarget) {
+  const test::TempDir dir;
+  EXPECT_EQ(ProgramFor("http://example.invalid/support"), OpenProgram::Browser);
+  EXPECT_EQ(ProgramFor(dir.path().string()), OpenProgram::FileManager);
+  EXPECT_EQ(ProgramFor((dir / "song.mp3").string()), OpenProgram::MediaPlayer);
+  EXPECT_NE(OpenFailureMessage(OpenProgram::FileManager).find(W(u8"файловый менеджер")), std::string::npos);
 }
 
 }  // namespace

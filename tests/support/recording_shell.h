@@ -12,13 +12,14 @@ class RecordingShell final : public Shell {
  public:
   bool Open(const std::string& target) override {
     opened.push_back(target);
-    return true;
+    return !fails;
   }
   bool ShowInFolder(const std::string& file_path) override {
     shown_in_folder.push_back(file_path);
-    return true;
+    return !fails;
   }
   std::vector<std::string> opened, shown_in_folder;
+  bool fails = false;  // no program on this desktop opens anything
 };
 
 }  // namespace melvoro::test

@@ -2,6 +2,7 @@
 // the list's menu, and the end of the program while transfers run.
 #include <QAction>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTest>
 
 #include "core/text/cp1251.h"
@@ -54,9 +55,19 @@ TEST_F(MainWindowTest, AFailedTransferLeavesNoFileAndCanBeRetried) {
   Open();
   ArmMp3Fault("404");
   SearchAndWait("Neon Tundra");
-  ClickRowName(RowNamed(kSong));
+  const int n = RowNamed(kSong);
+  ui::RowBackground* background = window_->ResultsPane()->Background(n);
+  ClickRowName(n);
   ASSERT_TRUE(WaitForState(1, DownloadState::Failed));
   EXPECT_TRUE(Downloads().empty());
+  // The results row says it failed, and a click there tries the same list row again.
+  EXPECT_EQ(background->Fill(), QColor(252, 170, 170));
+  EXPECT_EQ(window_->ResultsPane()->NameLabel(n)->cursor().shape(), Qt::PointingHandCursor);
+  ClickRowName(n);
+  EXPECT_EQ(background->Fill(), QColor(255, 255, 127));
+  EXPECT_EQ(engine_->Queue().List().Count(), 2);
+  ASSERT_TRUE(WaitForState(1, DownloadState::Failed));
+  EXPECT_EQ(background->Fill(), QColor(252, 170, 170));
   ASSERT_EQ(boxes_.shown.size(), 1u);
   EXPECT_EQ(boxes_.shown[0].rfind(Utf8ToCp1251("Произошла ошибка"), 0), 0u);
 
@@ -73,7 +84,9 @@ TEST_F(MainWindowTest, AFailedTransferLeavesNoFileAndCanBeRetried) {
 
   ArmMp3Fault("");
   view->RetryAction()->trigger();
+  EXPECT_EQ(background->Fill(), QColor(255, 255, 127));
   ASSERT_TRUE(WaitForState(1, DownloadState::Done));
+  EXPECT_EQ(background->Fill(), QColor(120, 205, 120));
   EXPECT_EQ(Downloads(), std::vector<std::string>{kFile});
   EXPECT_EQ(boxes_.shown.size(), 1u);
 }
@@ -101,14 +114,28 @@ TEST_F(MainWindowTest, TheMenuAppearsOnlyForStartedRowsAndShowsTheFileInItsFolde
   EXPECT_EQ(stored, (downloads_ / kFile).string());
   EXPECT_EQ(shell_.shown_in_folder, std::vector<std::string>{(downloads_ / kFile).string()});
   EXPECT_EQ(shell_.opened, std::vector<std::string>{stored});
+  EXPECT_TRUE(boxes_.shown.empty());
+
+  // With no program to open them, both say so in the window, each naming what to install.
+  shell_.fails = true;
+  view->ListenAction()->trigger();
+  view->OpenFolderAction()->trigger();
+  ASSERT_EQ(boxes_.shown.size(), 2u);
+  EXPECT_NE(Cp1251ToUtf8(boxes_.shown[0]).find("медиаплеер"), std::string::npos);
+  EXPECT_NE(Cp1251ToUtf8(boxes_.shown[1]).find("файловый менеджер"), std::string::npos);
+  EXPECT_EQ(Cp1251ToUtf8(engine_->Log().At(0).Description),
+            "Не удалось открыть папку: нет файлового менеджера");
 }
 
-TEST_F(MainWindowTest, ADesktopThatFindsNoProgramLaterIsLogged) {
+TEST_F(MainWindowTest, ADesktopThatFindsNoProgramLaterIsLoggedAndShown) {
   Open();
   ASSERT_FALSE(shell_.OnOpenFailed.Empty());
   shell_.OnOpenFailed("/music/a.mp3");
-  EXPECT_EQ(Cp1251ToUtf8(engine_->Log().At(0).Description), "Ошибка при открытие браузера");
+  EXPECT_EQ(Cp1251ToUtf8(engine_->Log().At(0).Description),
+            "Не удалось открыть песню: нет программы для её проигрывания");
   EXPECT_NE(engine_->Log().At(0).Details.find("/music/a.mp3"), std::string::npos);
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_NE(Cp1251ToUtf8(boxes_.shown[0]).find("Установите медиаплеер"), std::string::npos);
   window_.reset();
   EXPECT_TRUE(shell_.OnOpenFailed.Empty());  // the window is gone: nothing may call into it
 }
@@ -132,6 +159,42 @@ TEST_F(MainWindowTest, ARunningTransferOffersItsFolderAndClosingLeavesNoPartialF
   window_.reset();
   EXPECT_TRUE(Downloads().empty());
   EXPECT_TRUE(boxes_.shown.empty());
+}
+
+TEST_F(MainWindowTest, NoTransferSlotsPauseTheListAndSaySoUntilThereAreSome) {
+  Open();
+  SearchAndWait("Neon Tundra");  // a search takes a slot too
+  engine_->Settings().Set("ThreadsCount", "0");
+  ClickRowName(RowNamed(kSong));
+  ui::DownloadListView* view = window_->DownloadView();
+  ASSERT_TRUE(WaitUntil([&] { return view->PausedHint()->isVisible(); }));
+  EXPECT_TRUE(view->PausedHint()->text().contains(QString::fromUtf8("«Количество потоков скачки»")));
+  EXPECT_EQ(view->toolTip(), view->PausedHint()->text());
+  EXPECT_EQ(engine_->Queue().List().Row(1).State, DownloadState::Ready);
+
+  engine_->Settings().Set("ThreadsCount", "2");
+  ASSERT_TRUE(WaitForState(1, DownloadState::Done));
+  EXPECT_FALSE(view->PausedHint()->isVisible());
+  EXPECT_TRUE(view->toolTip().isEmpty());
+}
+
+TEST_F(MainWindowTest, TheListFollowsNewRowsOnlyFromItsBottom) {
+  Open();
+  ui::DownloadListView* view = window_->DownloadView();
+  DownloadList& list = engine_->Queue().List();
+  const auto add = [&] {
+    list.Add({.Number = list.Count(), .Name = "row", .State = DownloadState::NotFound});
+    QCoreApplication::processEvents();
+  };
+  for (int i = 0; i < 30; ++i) add();
+  QScrollBar* bar = view->verticalScrollBar();
+  ASSERT_GT(bar->maximum(), 0);
+  EXPECT_EQ(bar->value(), bar->maximum());
+  EXPECT_TRUE(view->viewport()->rect().intersects(view->visualRect(view->model()->index(29, 1))));
+
+  bar->setValue(0);
+  add();
+  EXPECT_EQ(bar->value(), 0);  // someone reading the top keeps reading it
 }
 
 }  // namespace

@@ -72,14 +72,26 @@ inline constexpr auto kNoDownloadFolder =
     W1251(u8"Не выбрана папка для загрузки. Выберите её в окне «Настройки».");
 inline constexpr auto kEmDashSeparator = W1251(u8" — ");
 
-// Files and the shell
-inline constexpr auto kShellOpenError = W1251(u8"Ошибка при открытие браузера");
+// Files and the shell: what could not be opened, and which kind of program would open it.
+inline constexpr auto kOpenSongFailed =
+    W1251(u8"Не удалось открыть песню: нет программы для её проигрывания");
+inline constexpr auto kOpenFolderFailed = W1251(u8"Не удалось открыть папку: нет файлового менеджера");
+inline constexpr auto kOpenLinkFailed = W1251(u8"Не удалось открыть ссылку: нет браузера");
+inline constexpr auto kOpenSongHelp = W1251(
+    u8"Установите медиаплеер (например, VLC, Audacious или mpv) из менеджера пакетов вашего дистрибутива "
+    u8"Linux и назначьте его программой по умолчанию для звуковых файлов и списков воспроизведения: в "
+    u8"настройках рабочего стола или командой xdg-mime default.");
+inline constexpr auto kOpenFolderHelp = W1251(
+    u8"Установите файловый менеджер (например, Nautilus, Dolphin или Thunar) из менеджера пакетов вашего "
+    u8"дистрибутива Linux и назначьте его программой по умолчанию для папок (тип inode/directory): в "
+    u8"настройках рабочего стола или командой xdg-mime default.");
+inline constexpr auto kOpenLinkHelp = W1251(
+    u8"Скопируйте ссылку в браузер самостоятельно или установите браузер (например, Firefox) из менеджера "
+    u8"пакетов вашего дистрибутива Linux и назначьте его браузером по умолчанию: в настройках рабочего стола "
+    u8"или командой xdg-settings set default-web-browser.");
 
 // The file name of a song or album whose name leaves nothing a file can be called.
 inline constexpr auto kUnnamedFile = W1251(u8"Без названия");
-inline constexpr auto kShellOpenHelp = W1251(
-    u8"Скопируйте ссылку в браузер самостоятельно или установите правильно настройки программ по "
-    u8"умолчанию(Панель управления-Установка удаление программ-Установка программ по умолчанию");
 inline constexpr auto kOk = W1251(u8"ОК");
 inline constexpr auto kCreateFolderQuestionStart = W1251(u8"Папки «");
 inline constexpr auto kCreateFolderQuestionMiddle = W1251(u8"» не существует. ");

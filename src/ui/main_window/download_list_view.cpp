@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 
 #include "downloads/download_list.h"
@@ -58,6 +59,17 @@ DownloadListView::DownloadListView(DownloadListModel& model, QWidget* parent)
   connect(listen_, &QAction::triggered, this, [this] { emit listenRequested(menu_row_); });
   connect(open_folder_, &QAction::triggered, this, [this] { emit openFolderRequested(menu_row_); });
   connect(retry_, &QAction::triggered, this, [this] { emit retryRequested(menu_row_); });
+  paused_hint_ = new QLabel(viewport());
+  paused_hint_->setObjectName("PausedHint");
+  paused_hint_->setWordWrap(true);
+  paused_hint_->setMargin(3);
+  paused_hint_->setFrameShape(QFrame::Box);
+  paused_hint_->setAutoFillBackground(true);
+  QPalette hint_colours = paused_hint_->palette();
+  hint_colours.setColor(QPalette::Window, QColor(255, 255, 225));
+  hint_colours.setColor(QPalette::WindowText, Qt::black);
+  paused_hint_->setPalette(hint_colours);
+  paused_hint_->hide();
   setContextMenuPolicy(Qt::CustomContextMenu);
   connect(this, &QWidget::customContextMenuRequested, this, &DownloadListView::OpenMenuAt);
 }
@@ -77,6 +89,27 @@ void DownloadListView::OpenMenuAt(const QPoint& pos) {
   menu_row_ = at.row();
   setCurrentIndex(at);
   menu_->popup(viewport()->mapToGlobal(pos));
+}
+
+void DownloadListView::ShowPausedHint(const QString& text) {
+  if (text == paused_hint_->text() && paused_hint_->isHidden() == text.isEmpty()) return;
+  paused_hint_->setText(text);
+  paused_hint_->setToolTip(text);
+  setToolTip(text);
+  paused_hint_->setVisible(!text.isEmpty());
+  PlacePausedHint();
+}
+
+void DownloadListView::PlacePausedHint() {
+  if (paused_hint_->isHidden()) return;
+  const int width = viewport()->width();
+  const int height = std::min(paused_hint_->heightForWidth(width), viewport()->height());
+  paused_hint_->setGeometry(0, viewport()->height() - height, width, height);
+}
+
+void DownloadListView::resizeEvent(QResizeEvent* event) {
+  QTableView::resizeEvent(event);
+  PlacePausedHint();
 }
 
 void DownloadListView::rowsInserted(const QModelIndex& parent, int start, int end) {

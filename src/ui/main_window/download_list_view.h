@@ -2,6 +2,7 @@
 // DownloadListModel, with its pop-up menu.
 #pragma once
 
+#include <QLabel>
 #include <QMenu>
 #include <QTableView>
 
@@ -25,6 +26,10 @@ class DownloadListView final : public QTableView {
   QAction* ListenAction() const { return listen_; }
   QAction* OpenFolderAction() const { return open_folder_; }
   QAction* RetryAction() const { return retry_; }
+  // While downloads are paused, a hint over the list's bottom and the list's tooltip say why;
+  // an empty text takes both away.
+  void ShowPausedHint(const QString& text);
+  QLabel* PausedHint() const { return paused_hint_; }
   // The row the menu was last opened for, -1 before.
   int MenuRow() const { return menu_row_; }
 
@@ -35,6 +40,10 @@ class DownloadListView final : public QTableView {
 
  protected:
   void rowsInserted(const QModelIndex& parent, int start, int end) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void PlacePausedHint();
 
  private:
   DownloadListModel& model_;
@@ -42,6 +51,7 @@ class DownloadListView final : public QTableView {
   QAction* listen_;
   QAction* open_folder_;
   QAction* retry_;
+  QLabel* paused_hint_;
   int menu_row_ = -1;
 };
 

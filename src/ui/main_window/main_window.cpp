@@ -34,6 +34,7 @@
 #include "ui/main_window/singles_page.h"
 #include "ui/settings/settings_window.h"
 #include "ui/widgets/activity_indicator_widget.h"
+#include "ui/widgets/screen_fit.h"
 #include "ui/widgets/widget_factory.h"
 #include "ui/widgets/window_placement.h"
 #include "ui/window_texts.h"
@@ -85,6 +86,7 @@ MainWindow::MainWindow(Engine& engine, const MainWindowSeams& seams, QWidget* pa
   // The desktop may find no program for a song or a playlist only after a moment.
   subscriptions_.emplace_back(seams_.shell.OnOpenFailed, [this](const std::string& target) {
     LogShellOpenFailure(engine_.Log(), target);
+    ShowOpenFailure(ProgramFor(target));
   });
 
   download_timer_.setObjectName("timerFindList");
@@ -244,6 +246,8 @@ void MainWindow::showEvent(QShowEvent* event) {
   // A window restored from the task bar keeps where it is; only a real show applies the placement.
   if (!event->spontaneous()) LoadPlacement(*this, "main");
   QWidget::showEvent(event);
+  // A saved or designed size larger than this screen would put the download list out of sight.
+  if (!event->spontaneous()) KeepOnScreen(*this);
   OnSinglesPageShown();
   LayOut();
 }
@@ -286,7 +290,7 @@ void MainWindow::OnPlayClicked(int n) {
   try {
     const std::string path = WritePlayPlaylist(PlayPlaylistText(
         PlaylistRowsOf(engine_.Results()), n, engine_.Controller().ListTitle, &engine_.Log()));
-    ShellOpen(seams_.shell, engine_.Log(), path);
+    if (!ShellOpen(seams_.shell, engine_.Log(), path)) ShowOpenFailure(OpenProgram::MediaPlayer);
   } catch (const std::exception& error) {
     ShowError(texts::kAppTitle.str(), ErrorText(error));
   }
@@ -294,6 +298,9 @@ void MainWindow::OnPlayClicked(int n) {
 
 void MainWindow::OnDownloadTick() {
   RunGuarded([this] { engine_.Queue().Tick(); });
+  // With no transfer slots nothing starts, by design; the list must not just show waiting rows.
+  download_view_->ShowPausedHint(engine_.Queue().ThreadLimit() == 0 ? ToQString(texts::kDownloadsPaused)
+                                                                    : QString());
 }
 
 void MainWindow::RunGuarded(const std::function<void()>& step) {
@@ -317,11 +324,14 @@ void MainWindow::RunGuarded(const std::function<void()>& step) {
 }
 
 void MainWindow::OnListenClicked(int row) {
-  if (const DownloadRow* item = RowForMenu(row)) ShellOpen(seams_.shell, engine_.Log(), item->Path);
+  if (const DownloadRow* item = RowForMenu(row); item && !ShellOpen(seams_.shell, engine_.Log(), item->Path))
+    ShowOpenFailure(OpenProgram::MediaPlayer);
 }
 
 void MainWindow::OnOpenFolderClicked(int row) {
-  if (const DownloadRow* item = RowForMenu(row)) ShellShowInFolder(seams_.shell, engine_.Log(), item->Path);
+  if (const DownloadRow* item = RowForMenu(row);
+      item && !ShellShowInFolder(seams_.shell, engine_.Log(), item->Path))
+    ShowOpenFailure(OpenProgram::FileManager);
 }
 
 void MainWindow::OnRetryClicked(int row) {
@@ -346,6 +356,11 @@ const DownloadRow* MainWindow::RowForMenu(int row) const {
 
 void MainWindow::ShowError(const std::string& caption, const std::string& text) {
   seams_.boxes.Show(caption, text, MessageIcon::Error);
+}
+
+void MainWindow::ShowOpenFailure(OpenProgram program) {
+  // The log alone would leave a click that did nothing.
+  seams_.boxes.Show(texts::kAppTitle.str(), OpenFailureMessage(program), MessageIcon::Warning);
 }
 
 void MainWindow::LayOut() {

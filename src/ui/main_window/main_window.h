@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/engine.h"
+#include "playback/shell_open.h"
 #include "ui/widgets/window_frame.h"
 
 class QScrollArea;
@@ -127,6 +128,7 @@ class MainWindow final : public QWidget {
   void ResultsLaidOut();
   void WatchWheel(QWidget* widget);
   void ShowError(const std::string& caption, const std::string& text);
+  void ShowOpenFailure(OpenProgram program);
   const DownloadRow* RowForMenu(int row) const;
 
   Engine& engine_;
