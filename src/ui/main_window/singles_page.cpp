@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 #include "qt_seams/qt_text.h"
 #include "ui/main_window/results_frame.h"
@@ -120,8 +121,11 @@ void SinglesPage::ShowNothingFound(bool nothing_found) {
 }
 
 void SinglesPage::PlaceCredit(int window_width) {
-  credit_panel_->move(window_width / 2 - credit_label_->width() / 2,
-                      credit_panel_->parentWidget()->height() - credit_panel_->height());
+  int top = credit_panel_->parentWidget()->height() - credit_panel_->height();
+  // On a screen lower than the design the page is short: the credit goes below the search
+  // box, cut off if need be, rather than over it.
+  if (credit_panel_->parentWidget() == this) top = std::max(top, search_box_->geometry().bottom() + 8);
+  credit_panel_->move(window_width / 2 - credit_label_->width() / 2, top);
 }
 
 void SinglesPage::TakeBackCredit() {
