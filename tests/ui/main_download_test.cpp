@@ -186,7 +186,11 @@ TEST_F(MainWindowTest, TheListFollowsNewRowsOnlyFromItsBottom) {
     list.Add({.Number = list.Count(), .Name = "row", .State = DownloadState::NotFound});
     QCoreApplication::processEvents();
   };
-  for (int i = 0; i < 30; ++i) add();
+  for (int i = 0; i < 10; ++i) add();
+  // The charts' hand-off adds its rows at once.
+  for (int i = 0; i < 20; ++i)
+    list.Add({.Number = list.Count(), .Name = "row", .State = DownloadState::NotFound});
+  QCoreApplication::processEvents();
   QScrollBar* bar = view->verticalScrollBar();
   ASSERT_GT(bar->maximum(), 0);
   EXPECT_EQ(bar->value(), bar->maximum());
