@@ -127,7 +127,10 @@ void SettingsWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   KeepOnScreen(*this, kDesignedSize);
   if (event->spontaneous()) return;
-  if (main_window_) LoadPlacement(*main_window_, QStringLiteral("main"));
+  if (main_window_) {
+    LoadPlacement(*main_window_, QStringLiteral("main"));
+    KeepOnScreen(*main_window_);
+  }
   LoadFields();
 }
 
