@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
 
@@ -36,13 +37,15 @@ DownloadQueue::~DownloadQueue() {
 }
 
 int DownloadQueue::AddFoundSong(int results_row, const std::string& name, const std::string& link) {
-  return list_.Add({.Number = results_row,
-                    .ResultRow = results_row,
-                    .Name = name,
-                    .State = DownloadState::Ready,
-                    .Percent = 0,
-                    .SizeBefore = SizeBeforeReport::ZeroKb,
-                    .Link = link});
+  const int index = list_.Add({.Number = results_row,
+                               .ResultRow = results_row,
+                               .Name = name,
+                               .State = DownloadState::Ready,
+                               .Percent = 0,
+                               .SizeBefore = SizeBeforeReport::ZeroKb,
+                               .Link = link});
+  StartWhenReady();
+  return index;
 }
 
 void DownloadQueue::AddNamesToLookUp(const std::vector<std::string>& names) {
@@ -70,27 +73,38 @@ int DownloadQueue::ThreadLimit() {
   return kDefaultThreads;
 }
 
-void DownloadQueue::Tick() {
+int DownloadQueue::FreeSlots() {
   int active = 0;
   for (int i = 0; i < list_.Count(); ++i)
-    if (list_.Row(i).State == DownloadState::Transferring) {
-      ++active;
-      MarkWaitingForData(i);
-    }
+    if (list_.Row(i).State == DownloadState::Transferring) ++active;
   const std::int64_t slots = static_cast<std::int64_t>(ThreadLimit()) - active;
-  if (slots <= 0) return;
-  int free = static_cast<int>(std::min<std::int64_t>(slots, list_.Count()));
+  return static_cast<int>(std::clamp<std::int64_t>(slots, 0, list_.Count()));
+}
+
+void DownloadQueue::StartReadyRows(int free) {
+  for (int i = 0; i < list_.Count() && free > 0; ++i)
+    if (list_.Row(i).State == DownloadState::Ready) {
+      --free;
+      StartTransfer(i);
+    }
+}
+
+void DownloadQueue::StartWhenReady() {
+  if (StartAtOnce) StartReadyRows(FreeSlots());
+}
+
+void DownloadQueue::Tick() {
+  for (int i = 0; i < list_.Count(); ++i)
+    if (list_.Row(i).State == DownloadState::Transferring) MarkWaitingForData(i);
+  const int free = FreeSlots();
+  if (free <= 0) return;
+  StartReadyRows(free);
 
   int lookup = -1;
   int search = -1;
   for (int i = 0; i < list_.Count(); ++i) {
     const DownloadState state = list_.Row(i).State;
-    if (state == DownloadState::Ready) {
-      if (free > 0) {
-        --free;
-        StartTransfer(i);
-      }
-    } else if (state == DownloadState::LookUp && lookup < 0) {
+    if (state == DownloadState::LookUp && lookup < 0) {
       if (LookupDue(i)) lookup = i;
     } else if (state == DownloadState::Search) {
       search = i;
@@ -208,6 +222,7 @@ void DownloadQueue::DownloadDone(HttpRequest& worker) {
     row.Path = worker.FileName;
     row.State = DownloadState::Done;
   });
+  StartWhenReady();
 }
 
 void DownloadQueue::DownloadFailed(HttpRequest& worker, const std::string& message) {
@@ -219,6 +234,7 @@ void DownloadQueue::DownloadFailed(HttpRequest& worker, const std::string& messa
     row.Error = message;
     row.State = DownloadState::Failed;
   });
+  StartWhenReady();  // before the box, which may stay open a while
   log_.AddLogEntry(texts::kTransferFailedPrefix.str() + worker.ItemText, message, kLogError);
   ShowErrorOnce(message, last_transfer_error_);
 }
@@ -235,6 +251,7 @@ bool DownloadQueue::Retry(int index) {
     // A row whose look-up gave up has no link yet: it goes back to being looked up.
     row.State = row.Link.empty() ? DownloadState::LookUp : DownloadState::Ready;
   });
+  StartWhenReady();
   return true;
 }
 
@@ -264,6 +281,7 @@ void DownloadQueue::LookupFound(int index, const std::string& link) {
     row.Link = link;
     row.State = DownloadState::Ready;
   });
+  StartWhenReady();
 }
 
 void DownloadQueue::LookupNotFound(int index) {
