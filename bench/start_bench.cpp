@@ -73,13 +73,13 @@ class Front {
     const auto size = std::filesystem::file_size(netsim_.log_path(), error);
     return error ? 0 : size;
   }
-  bool AllDone() const {
+  bool AllDone() {
     const DownloadList& list = engine_.Queue().List();
     for (int i = 0; i < list.Count(); ++i)
       if (list.Row(i).State != DownloadState::Done) return false;
     return true;
   }
-  bool AnyFailed() const {
+  bool AnyFailed() {
     const DownloadList& list = engine_.Queue().List();
     for (int i = 0; i < list.Count(); ++i)
       if (list.Row(i).State == DownloadState::Failed) return true;
