@@ -2,6 +2,7 @@
 
 #include "core/text/cp1251.h"
 #include "core/text/regex.h"
+#include "core/text/text_helpers.h"
 
 namespace melvoro {
 
@@ -18,6 +19,10 @@ const Regex& ChartPattern() {
   return pattern;
 }
 
+// The text as the download list will look it up: decoded as the search page is, so that the
+// names match the uploads.
+std::string EntryText(std::string_view utf8) { return HtmlDecode(Utf8ToCp1251Folded(utf8)); }
+
 const Regex& TrackPattern() {
   static const Regex pattern(R"(<track rank="[0-9]*">.*?<name>([^<]*)</name>)");
   return pattern;
@@ -30,7 +35,7 @@ std::vector<std::string> ParseChartPage(std::string_view page, bool* cut_short) 
   const MatchEnd end = ChartPattern().ForEachMatch(
       page,
       [&](const RegexMatch& m) {
-        entries.push_back(Utf8ToCp1251(std::string(m.Group(2)) + " " + std::string(m.Group(1))));
+        entries.push_back(EntryText(m.Group(2)) + " " + EntryText(m.Group(1)));
         return true;
       },
       kBudget);
@@ -43,7 +48,7 @@ std::vector<std::string> ParseTopTracks(std::string_view answer, std::string_vie
   const MatchEnd end = TrackPattern().ForEachMatch(
       answer,
       [&](const RegexMatch& m) {
-        entries.push_back(std::string(artist) + " " + Utf8ToCp1251(m.Group(1)));
+        entries.push_back(std::string(artist) + " " + EntryText(m.Group(1)));
         return true;
       },
       kBudget);

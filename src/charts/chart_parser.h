@@ -1,6 +1,7 @@
 // Entries out of a radio site's chart page and out of last.fm's top-tracks answer. Both come
-// in UTF-8; entries are Windows-1251, with "?" for what the code page lacks. Entities are left
-// as they stand.
+// in UTF-8; entries are Windows-1251 with accented Latin letters folded to their base letters
+// (Utf8ToCp1251Folded) and entities decoded as on the search page, since the download list
+// looks each entry up as it stands.
 #pragma once
 
 #include <string>

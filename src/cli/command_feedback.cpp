@@ -55,8 +55,12 @@ int CommandFeedback(const Args& args) {
       [&](const std::string& message) { outcome = "error " + Cp1251ToUtf8(message); });
   session.RunUntil([&] { return outcome.has_value(); });
   if (StopRequested()) return StopExitCode();
-  std::cout << outcome.value_or("error") << std::endl;
-  return outcome == "done" ? 0 : 1;
+  if (outcome == "done") {
+    std::cout << "done" << std::endl;
+    return std::cout ? 0 : 1;
+  }
+  std::cerr << outcome.value_or("error") << std::endl;
+  return 1;
 }
 
 }  // namespace melvoro::cli

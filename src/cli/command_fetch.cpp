@@ -73,7 +73,7 @@ int CommandFetch(const Args& args) {
   };
   worker->OnError = [&failed](HttpRequest&, const std::string& message) {
     failed = true;
-    std::cout << "error " << Cp1251ToUtf8(message) << std::endl;
+    std::cerr << "error " << Cp1251ToUtf8(message) << std::endl;
   };
   StopGracefully();
   HttpRequest::Start(std::move(worker));

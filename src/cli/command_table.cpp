@@ -24,13 +24,17 @@ const std::vector<Command>& Commands() {
   return commands;
 }
 
-void PrintUsage(std::string_view name) {
+void PrintUsage(std::string_view name) { PrintUsage(name, std::cerr); }
+
+bool IsHelpRequest(std::string_view arg) { return arg == "--help" || arg == "-h"; }
+
+void PrintUsage(std::string_view name, std::ostream& out) {
   static_assert(ResultRows::kRowCount == 100, "the usage text of play names the row count");
   bool first = true;
   for (const Command& command : Commands()) {
     if (!name.empty() && name != command.name) continue;
-    std::cerr << (first ? "usage: " : "       ") << "melvoro-cli " << command.name
-              << (*command.arguments != '\0' ? " " : "") << command.arguments << '\n';
+    out << (first ? "usage: " : "       ") << "melvoro-cli " << command.name
+        << (*command.arguments != '\0' ? " " : "") << command.arguments << '\n';
     first = false;
   }
 }

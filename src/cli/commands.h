@@ -2,6 +2,7 @@
 // process exit code.
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,7 +33,11 @@ struct Command {
 
 // Every command, in the order the usage text lists them.
 const std::vector<Command>& Commands();
-// The usage line of one command on standard error; of every command when name is empty.
+// The usage line of one command; of every command when name is empty. Standard error, where a
+// wrong use shows it, unless asked for.
 void PrintUsage(std::string_view name = {});
+void PrintUsage(std::string_view name, std::ostream& out);
+// "--help" or "-h".
+bool IsHelpRequest(std::string_view arg);
 
 }  // namespace melvoro::cli

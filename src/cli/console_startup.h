@@ -11,7 +11,8 @@ namespace melvoro::cli {
 // The exit code of a command that ends for want of a session cookie.
 inline constexpr int kExitNoSession = 3;
 
-// The configuration, or nothing when the program must end (it has printed nothing then).
+// The configuration, or nothing when the program must end. Without a terminal auth could not
+// ask for a log-in and said nothing, so that is said on standard error.
 std::optional<Configuration> ConsoleStartup();
 
 }  // namespace melvoro::cli

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
 
@@ -41,13 +42,15 @@ int DownloadQueue::AddFoundSong(int results_row, const std::string& name, const 
     if (row.State == DownloadState::Failed && row.ResultRow == results_row && row.Link == link && Retry(i))
       return i;
   }
-  return list_.Add({.Number = results_row,
-                    .ResultRow = results_row,
-                    .Name = name,
-                    .State = DownloadState::Ready,
-                    .Percent = 0,
-                    .SizeBefore = SizeBeforeReport::ZeroKb,
-                    .Link = link});
+  const int index = list_.Add({.Number = results_row,
+                               .ResultRow = results_row,
+                               .Name = name,
+                               .State = DownloadState::Ready,
+                               .Percent = 0,
+                               .SizeBefore = SizeBeforeReport::ZeroKb,
+                               .Link = link});
+  StartWhenReady();
+  return index;
 }
 
 void DownloadQueue::AddNamesToLookUp(const std::vector<std::string>& names) {
@@ -75,27 +78,38 @@ int DownloadQueue::ThreadLimit() {
   return kDefaultThreads;
 }
 
-void DownloadQueue::Tick() {
+int DownloadQueue::FreeSlots() {
   int active = 0;
   for (int i = 0; i < list_.Count(); ++i)
-    if (list_.Row(i).State == DownloadState::Transferring) {
-      ++active;
-      MarkWaitingForData(i);
-    }
+    if (list_.Row(i).State == DownloadState::Transferring) ++active;
   const std::int64_t slots = static_cast<std::int64_t>(ThreadLimit()) - active;
-  if (slots <= 0) return;
-  int free = static_cast<int>(std::min<std::int64_t>(slots, list_.Count()));
+  return static_cast<int>(std::clamp<std::int64_t>(slots, 0, list_.Count()));
+}
+
+void DownloadQueue::StartReadyRows(int free) {
+  for (int i = 0; i < list_.Count() && free > 0; ++i)
+    if (list_.Row(i).State == DownloadState::Ready) {
+      --free;
+      StartTransfer(i);
+    }
+}
+
+void DownloadQueue::StartWhenReady() {
+  if (StartAtOnce) StartReadyRows(FreeSlots());
+}
+
+void DownloadQueue::Tick() {
+  for (int i = 0; i < list_.Count(); ++i)
+    if (list_.Row(i).State == DownloadState::Transferring) MarkWaitingForData(i);
+  const int free = FreeSlots();
+  if (free <= 0) return;
+  StartReadyRows(free);
 
   int lookup = -1;
   int search = -1;
   for (int i = 0; i < list_.Count(); ++i) {
     const DownloadState state = list_.Row(i).State;
-    if (state == DownloadState::Ready) {
-      if (free > 0) {
-        --free;
-        StartTransfer(i);
-      }
-    } else if (state == DownloadState::LookUp && lookup < 0) {
+    if (state == DownloadState::LookUp && lookup < 0) {
       if (LookupDue(i)) lookup = i;
     } else if (state == DownloadState::Search) {
       search = i;
@@ -214,6 +228,7 @@ void DownloadQueue::DownloadDone(HttpRequest& worker) {
     row.Path = worker.FileName;
     row.State = DownloadState::Done;
   });
+  StartWhenReady();
 }
 
 void DownloadQueue::DownloadFailed(HttpRequest& worker, const std::string& message) {
@@ -226,6 +241,7 @@ void DownloadQueue::DownloadFailed(HttpRequest& worker, const std::string& messa
     row.State = DownloadState::Failed;
   });
   MarkResultRowFailed(index);
+  StartWhenReady();  // before the box, which may stay open a while
   log_.AddLogEntry(texts::kTransferFailedPrefix.str() + worker.ItemText, message, kLogError);
   ShowErrorOnce(message, last_transfer_error_);
 }
@@ -243,6 +259,7 @@ bool DownloadQueue::Retry(int index) {
     row.State = row.Link.empty() ? DownloadState::LookUp : DownloadState::Ready;
   });
   if (const std::optional<int> n = ShownResultRow(index)) results_.Queue(*n);
+  StartWhenReady();
   return true;
 }
 
@@ -285,6 +302,7 @@ void DownloadQueue::LookupFound(int index, const std::string& link) {
     row.Link = link;
     row.State = DownloadState::Ready;
   });
+  StartWhenReady();
 }
 
 void DownloadQueue::LookupNotFound(int index) {

@@ -34,7 +34,7 @@ TEST(AuthLogin, PostsTheFormAndSavesTheIssuedSession) {
 
   const auto result = auth.Run({"--login", "--email", "Вася@example.org", "--password-stdin"}, "pa ss&=\r\n");
   EXPECT_EQ(result.exit_code, 0) << result.err;
-  EXPECT_EQ(result.out, "remixsid=5f3a9c0e\n");
+  EXPECT_EQ(result.out, "Сессия сохранена.\n");
   EXPECT_EQ(ReadFile(auth.CookieFolder() / "network.localhost.cookie"), "remixsid=5f3a9c0e");
 
   const auto requests = server.Requests();

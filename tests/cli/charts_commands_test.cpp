@@ -21,7 +21,7 @@ TEST_F(CliCharts, StationsAndChartsPrintOneEntryALine) {
   EXPECT_EQ(netsim.Requests().back().request_line, "GET /stations/FM_104.0/top100 HTTP/1.0");
   lines = Lines(result.out);
   ASSERT_EQ(lines.size(), 22u);
-  EXPECT_EQ(lines[1], "Zo? Marchetti Caf? ?berall");
+  EXPECT_EQ(lines[1], "Zoe Marchetti Cafe Uberall");
 
   result = Cli({"charts", "msk"});
   EXPECT_EQ(result.exit_code, 0) << result.err;

@@ -26,7 +26,8 @@ TEST_F(CliFeedback, PrintsThePostedBodyThenHowItWent) {
   app.Write("config.ini", "[Hosts]\r\nSupport=127.0.0.1:1\r\n");
   result = Cli({"feedback", "--email", "a", "--desc", "b", "--no-log"});
   EXPECT_EQ(result.exit_code, 1);
-  EXPECT_TRUE(result.out.starts_with("email=a&desc=b\nerror ")) << result.out;
+  EXPECT_EQ(result.out, "email=a&desc=b\n");
+  EXPECT_TRUE(result.err.starts_with("error ")) << result.err;
 }
 
 }  // namespace

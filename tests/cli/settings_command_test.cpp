@@ -36,7 +36,7 @@ TEST_F(CliSettingsTest, PrintsTheTableAfterStartUp) {
   const auto result = Run();
   EXPECT_EQ(result.exit_code, 0);
   EXPECT_EQ(result.out,
-            "email=me@example.org\nThreadsCount=3\nUploadDir=/музыка/\ncookie=remixsid=abc\\r\\n\n");
+            "email=me@example.org\nThreadsCount=3\nUploadDir=/музыка/\ncookie=remi… (14 bytes)\n");
   EXPECT_EQ(result.err, "");
 }
 
@@ -46,18 +46,26 @@ TEST_F(CliSettingsTest, DefaultsAndAnUnreadableConfig) {
   const auto result = Run();
   EXPECT_EQ(result.exit_code, 0);
   EXPECT_EQ(result.out,
-            "cookie=remixsid=1\\n\nThreadsCount=5\nUploadDir=" + (home / "Desktop").string() + "/\n");
+            "cookie=rem… (11 bytes)\nThreadsCount=5\nUploadDir=" + (home / "Desktop").string() + "/\n");
   EXPECT_NE(result.err.find("Ошибка: Неопределенная ошибка во время чтения файла настроек"),
             std::string::npos)
       << result.err;
 }
 
-TEST_F(CliSettingsTest, NoSessionEndsSilentlyWithCode3) {
+TEST_F(CliSettingsTest, ALongCookieShowsOnlyItsStart) {
+  test::WriteScript(app / "bin" / "auth", "echo remixsid=0123456789abcdef0123456789abcdef\n");
+  const auto result = Run();
+  EXPECT_EQ(result.out.find("0123456789"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("cookie=remixsid=012… (42 bytes)\n"), std::string::npos) << result.out;
+}
+
+// Run without a terminal, where auth cannot ask for a log-in and says nothing.
+TEST_F(CliSettingsTest, NoSessionIsSaidOnStandardErrorWithCode3) {
   test::WriteScript(app / "bin" / "auth", "echo 'REMIXSID=1'\nexit 1\n");
   auto result = Run();
   EXPECT_EQ(result.exit_code, 3);
   EXPECT_EQ(result.out, "");
-  EXPECT_EQ(result.err, "");
+  EXPECT_NE(result.err.find("Нет сохранённой сессии"), std::string::npos) << result.err;
 
   std::filesystem::remove(app / "bin" / "auth");
   result = Run();
@@ -71,6 +79,28 @@ TEST_F(CliSettingsTest, ExtraArgumentsAreAUsageError) {
   EXPECT_EQ(result.exit_code, 2);
   EXPECT_EQ(result.out, "");
   EXPECT_NE(result.err.find("usage"), std::string::npos);
+}
+
+TEST_F(CliSettingsTest, HelpAskedForGoesToStandardOutputAndSucceeds) {
+  const auto all = Run({"--help"});
+  EXPECT_EQ(all.exit_code, 0);
+  EXPECT_EQ(all.err, "");
+  EXPECT_TRUE(all.out.starts_with("usage: melvoro-cli fetch URL")) << all.out;
+  EXPECT_NE(all.out.find("\n       melvoro-cli settings\n"), std::string::npos) << all.out;
+  EXPECT_EQ(Run({"-h"}).out, all.out);
+
+  // After a command: that command's usage, before any start-up (no auth here to run).
+  const auto one = Run({"charts", "-h"});
+  EXPECT_EQ(one.exit_code, 0);
+  EXPECT_EQ(one.out, "usage: melvoro-cli charts spb|msk [STATION]   |   charts lastfm ARTIST\n");
+  EXPECT_EQ(Run({"settings", "--help"}).out, "usage: melvoro-cli settings\n");
+
+  for (const auto& wrong : std::vector<std::vector<std::string>>{{}, {"--help", "x"}, {"nonsense"}, {"-x"}}) {
+    const auto result = Run(wrong);
+    EXPECT_EQ(result.exit_code, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, all.out);
+  }
 }
 
 }  // namespace

@@ -32,5 +32,16 @@ TEST(Cp1251, MissingCharactersAndBrokenUtf8BecomeQuestionMarks) {
             "a?b?");
 }
 
+TEST(Cp1251, FoldedConversionGivesAccentedLatinLettersTheirBaseLetters) {
+  EXPECT_EQ(Utf8ToCp1251Folded("Zoë Café Überall Straße Æsir Łódź Ørsted"),
+            "Zoe Cafe Uberall Strasse AEsir Lodz Orsted");
+  EXPECT_EQ(Cp1251ToUtf8(Utf8ToCp1251Folded("Zoe\u0308 №5 — «ё» ×")),
+            "Zoe №5 — «ё» ?");  // combining accent; × is no letter
+  EXPECT_EQ(Utf8ToCp1251Folded("日本 a\xC3"), "?? a?");
+  std::string all;
+  for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+  EXPECT_EQ(Utf8ToCp1251Folded(Cp1251ToUtf8(all)), all);
+}
+
 }  // namespace
 }  // namespace melvoro

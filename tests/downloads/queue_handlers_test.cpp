@@ -129,7 +129,7 @@ TEST_F(QueueHandlers, AFailedTransferStopsCountingAndCanBeRetried) {
   EXPECT_EQ(log.At(0).Icon, kLogError);
   EXPECT_EQ(log.At(0).Details, "broken");
 
-  queue.Tick();  // the failed row no longer holds the slot
+  // The failed row no longer holds the slot: the next one has it at once.
   EXPECT_EQ(queue.List().Row(second).State, DownloadState::Transferring);
   // The same failure again a moment later: logged, not boxed again.
   queue.DownloadFailed(*WorkerFor(second, 1), "broken");
@@ -139,15 +139,19 @@ TEST_F(QueueHandlers, AFailedTransferStopsCountingAndCanBeRetried) {
   queue.DownloadFailed(*WorkerFor(second, 1), "broken");
   EXPECT_EQ(boxes.Texts().size(), 2u);
 
-  ASSERT_TRUE(queue.Retry(first));
-  const DownloadRow& retried = queue.List().Row(first);
+  ASSERT_TRUE(queue.Retry(first));  // with its slot free it starts at once
+  EXPECT_EQ(queue.List().Row(first).State, DownloadState::Transferring);
+  EXPECT_EQ(queue.List().Row(first).Error, "");
+  EXPECT_FALSE(queue.Retry(first));  // only a failed row
+
+  ASSERT_TRUE(queue.Retry(second));  // the one slot is taken: it waits
+  const DownloadRow& retried = queue.List().Row(second);
   EXPECT_EQ(retried.State, DownloadState::Ready);
   EXPECT_FALSE(retried.Started());  // the path comes again when it starts
   EXPECT_EQ(retried.Percent, 0);
   EXPECT_EQ(retried.Bytes, std::nullopt);
   EXPECT_EQ(retried.SizeBefore, SizeBeforeReport::ZeroKb);
   EXPECT_EQ(retried.Error, "");
-  EXPECT_FALSE(queue.Retry(first));  // only a failed row
 }
 
 TEST_F(QueueHandlers, WithNoDownloadFolderNothingStartsAndTheBoxNamesTheSettings) {
@@ -189,11 +193,9 @@ TEST_F(QueueHandlers, TransfersAndLookUpsEachKeepTheirOwnMinuteOfQuiet) {
 
 TEST_F(QueueHandlers, LookUpAnswersAndFailuresWithTheirGrowingPause) {
   queue.AddNamesToLookUp({"Kino - Zvezda", "Nobody - Nothing"});
-  queue.LookupFound(0, "http://cs1.x/a.mp3");
-  EXPECT_EQ(queue.List().Row(0), (DownloadRow{.Number = 0,
-                                              .Name = "Kino - Zvezda",
-                                              .State = DownloadState::Ready,
-                                              .Link = "http://cs1.x/a.mp3"}));
+  queue.LookupFound(0, "http://cs1.x/a.mp3");  // found with a slot free: its transfer starts
+  EXPECT_EQ(queue.List().Row(0).State, DownloadState::Transferring);
+  EXPECT_EQ(queue.List().Row(0).Link, "http://cs1.x/a.mp3");
   queue.LookupNotFound(1);
   EXPECT_EQ(queue.List().Row(1),
             (DownloadRow{.Number = 1, .Name = "Nobody - Nothing", .State = DownloadState::NotFound}));

@@ -76,7 +76,7 @@ TEST_F(ChartsWindowTest, TypingAStationLoadsOnlyTheLastChartAndOkHandsCheckedEnt
   // Half-typed codes were asked for and answered 404, unheard.
   EXPECT_TRUE(boxes.shown.empty());
   ASSERT_EQ(window.EntryList()->count(), 22);
-  EXPECT_EQ(ItemText(1), "Zo? Marchetti Caf? ?berall");
+  EXPECT_EQ(ItemText(1), "Zoe Marchetti Cafe Uberall");
 
   window.EntryList()->item(0)->setCheckState(Qt::Checked);
   window.EntryList()->item(3)->setCheckState(Qt::Checked);

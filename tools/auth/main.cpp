@@ -206,9 +206,10 @@ int Run(const Options& options) {
       } else {
         cookie = FreshLogin(hosts, store, options, saved);
       }
-      if (!cookie) return kExitFailed;
-      const int printed = PrintCookie(*cookie);
-      return saved ? printed : kExitFailed;
+      if (!cookie || !saved) return kExitFailed;
+      // The cookie is as good as the password: a log-in says it is saved, not what it is.
+      std::cout << Utf8(texts::kAuthSessionSaved) << '\n' << std::flush;
+      return std::cout ? kExitOk : kExitFailed;
     }
     case Mode::SaveCookie: {
       const auto cookie = CleanCookie(options.cookie);

@@ -18,6 +18,7 @@ struct Song {
   std::string title;
   int lyrics_id = 0;  // 0: no lyrics link
   bool searchable = true;
+  bool charted = true;  // false: the charts spell it their own way (chart_routes' foreign lines)
 };
 
 // A user's or a group's audio list.

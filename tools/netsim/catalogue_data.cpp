@@ -98,6 +98,10 @@ constexpr int kManySongsCount = 150;
 constexpr int kManySongsOwner = 100;
 constexpr int kManySongsServer = 5000;
 
+// Uploaded without the accents a radio chart prints ("Zoë Marchetti", "Café Überall"); after
+// the numbered songs, so that every other song keeps its id.
+constexpr SongSeed kPlainSpelled = {2718, 28, 214, "Zoe Marchetti", "Cafe Uberall", false};
+
 constexpr int kDemoUserId = 314159;
 
 struct ListSeed {
@@ -169,6 +173,8 @@ Catalogue BuildCatalogue() {
                         kManySongsArtist, title.c_str(),    n % 10 == 0};
     c.songs.push_back(MakeSong(index++, seed));
   }
+  c.songs.push_back(MakeSong(index++, kPlainSpelled));
+  c.songs.back().charted = false;
   c.demo_user_id = kDemoUserId;
   for (const auto& seed : UserSeeds()) c.users.push_back(MakeList(seed));
   for (const auto& seed : GroupSeeds()) c.groups.push_back(MakeList(seed));

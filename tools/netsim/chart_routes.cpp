@@ -35,8 +35,8 @@ struct ChartLine {
   std::string artist, title;  // UTF-8, not escaped
 };
 
-// Lines that are on no song page: characters Windows-1251 lacks, and an entity the page
-// carries as it stands.
+// Lines spelled as no song page spells them: accents Windows-1251 lacks (the site has the song
+// under plain letters), and a song the site does not have.
 const std::vector<ChartLine>& ForeignLines() {
   static const std::vector<ChartLine> lines = {
       {"Zoë Marchetti", "Café Überall"},
@@ -48,7 +48,8 @@ const std::vector<ChartLine>& ForeignLines() {
 std::vector<ChartLine> CatalogueLines() {
   std::vector<ChartLine> lines;
   for (const Song& song : TheCatalogue().songs)
-    if (song.searchable) lines.push_back({Cp1251ToUtf8(song.artist), Cp1251ToUtf8(song.title)});
+    if (song.searchable && song.charted)
+      lines.push_back({Cp1251ToUtf8(song.artist), Cp1251ToUtf8(song.title)});
   return lines;
 }
 

@@ -24,7 +24,62 @@ char ByteOrQuestionMark(char32_t cp) {
   return b == kNoByte ? '?' : static_cast<char>(b);
 }
 
+// Base letters of U+00C0..U+017F; '?' where the character is no letter with one base letter.
+constexpr std::string_view kLatinBase =
+    "AAAAAA?CEEEEIIIIDNOOOOO?OUUUUY??aaaaaa?ceeeeiiiidnooooo?ouuuuy?y"
+    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIi??JjKkkLlLlLlL"
+    "lLlNnNnNnnNnOoOoOo??RrRrRrSsSsSsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
+
+void AppendFolded(std::string& out, char32_t cp) {
+  if (const int b = ByteForCodePoint(cp); b != kNoByte) {
+    out += static_cast<char>(b);
+    return;
+  }
+  if (cp >= 0x0300 && cp <= 0x036F) return;  // a combining accent: the letter before it stays
+  switch (cp) {
+    case 0xC6:
+      out += "AE";
+      return;
+    case 0xE6:
+      out += "ae";
+      return;
+    case 0xDE:
+      out += "Th";
+      return;
+    case 0xFE:
+      out += "th";
+      return;
+    case 0xDF:
+      out += "ss";
+      return;
+    case 0x132:
+      out += "IJ";
+      return;
+    case 0x133:
+      out += "ij";
+      return;
+    case 0x152:
+      out += "OE";
+      return;
+    case 0x153:
+      out += "oe";
+      return;
+    default:
+      break;
+  }
+  out += cp >= 0xC0 && cp <= 0x17F ? kLatinBase[cp - 0xC0] : '?';
+}
+
 }  // namespace
+
+std::string Utf8ToCp1251Folded(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  const auto* s = reinterpret_cast<const unsigned char*>(utf8.data());
+  std::size_t i = 0;
+  while (i < utf8.size()) AppendFolded(out, DecodeUtf8(s, utf8.size(), i));
+  return out;
+}
 
 std::string Utf8ToCp1251(std::string_view utf8) {
   std::string out;

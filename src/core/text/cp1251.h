@@ -119,6 +119,10 @@ consteval cp1251_detail::Literal<N> W1251(const char8_t (&utf8)[N]) {
 
 // UTF-8 to Windows-1251; characters the code page lacks, and malformed sequences, become "?".
 std::string Utf8ToCp1251(std::string_view utf8);
+// The same for names from other sites, which the network's cp1251 users spell without accents:
+// a Latin letter the code page lacks becomes its base letter (ö -> o, ß -> ss, Æ -> AE) and a
+// combining accent goes, so the name still matches the uploads; anything else missing is "?".
+std::string Utf8ToCp1251Folded(std::string_view utf8);
 std::string Cp1251ToUtf8(std::string_view text);
 
 // UTF-16 at the Qt edge. Unpaired surrogates and missing characters become "?".

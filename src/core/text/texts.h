@@ -54,6 +54,9 @@ inline constexpr auto kAuthCannotSave = W1251(u8"Не могу сохранит�
 inline constexpr auto kAuthCannotRead = W1251(u8"Не могу прочитать ");
 inline constexpr auto kAuthCannotDelete = W1251(u8"Не могу удалить cookie: ");
 inline constexpr auto kAuthNoPassword = W1251(u8"На стандартном вводе нет пароля.");
+inline constexpr auto kAuthSessionSaved = W1251(u8"Сессия сохранена.");
+inline constexpr auto kConsoleNoSession = W1251(
+    u8"Нет сохранённой сессии, а терминала, чтобы спросить e-mail и пароль, нет. Войдите: auth --login");
 
 // Search controller and download queue
 inline constexpr auto kSearchTitlePrefix = W1251(u8"Поиск ");
