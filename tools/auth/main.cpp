@@ -153,10 +153,6 @@ std::optional<std::string> FreshLogin(const Hosts& hosts, const CookieStore& sto
   return result.Cookie;
 }
 
-std::optional<std::string> DialogEmail(const Options& options) {
-  return options.email ? std::optional<std::string>(Utf8ToCp1251(*options.email)) : std::nullopt;
-}
-
 int Run(const Options& options) {
   if (options.mode == Mode::Help) {
     std::cout << kUsage;
@@ -183,7 +179,7 @@ int Run(const Options& options) {
       if (saved_cookie) return PrintCookie(*saved_cookie);
       // Started from the desktop, standard input leads nowhere: the window asks instead.
       if (DisplayPresent() && (options.dialog || !isatty(STDIN_FILENO))) {
-        const DialogAnswer answer = RunLoginDialog(hosts, store, DialogEmail(options));
+        const DialogAnswer answer = RunLoginDialog(hosts, options.email);
         if (answer.outcome == DialogAnswer::Outcome::kCookie) return PrintCookie(answer.cookie);
         if (answer.outcome == DialogAnswer::Outcome::kCancelled) return kExitFailed;
         // No window could open: a terminal, if there is one, asks instead.
@@ -198,8 +194,7 @@ int Run(const Options& options) {
       bool saved = false;
       std::optional<std::string> cookie;
       if (options.dialog) {
-        const DialogAnswer answer =
-            DisplayPresent() ? RunLoginDialog(hosts, store, DialogEmail(options)) : DialogAnswer{};
+        const DialogAnswer answer = DisplayPresent() ? RunLoginDialog(hosts, options.email) : DialogAnswer{};
         if (answer.outcome == DialogAnswer::Outcome::kNoWindow) Say(nullptr, Utf8(texts::kAuthNoDisplay));
         if (answer.outcome == DialogAnswer::Outcome::kCookie) cookie = answer.cookie;
         saved = answer.saved;
