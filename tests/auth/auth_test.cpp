@@ -93,6 +93,15 @@ TEST(Auth, ADisplayThatCannotBeReachedEndsQuietlyWithoutACrash) {
   EXPECT_EQ(auth.Run({"-a", "--dialog"}, "", dead_display).out, "remixsid=1\n");
 }
 
+// Every start of the program runs auth -a: what it loads, each start pays for.
+TEST(Auth, LoadsNeitherQtNorTheNetworkLibrary) {
+  const AuthFixture auth;
+  const auto libraries = auth.Run({"-a"}, "", {{"LD_TRACE_LOADED_OBJECTS", "1"}}).out;
+  EXPECT_NE(libraries.find("libc.so"), std::string::npos) << libraries;
+  EXPECT_EQ(libraries.find("libQt"), std::string::npos) << libraries;
+  EXPECT_EQ(libraries.find("libcurl"), std::string::npos) << libraries;
+}
+
 // The window is auth-dialog beside auth; here a script stands in for it.
 TEST(Auth, TheWindowsAnswerDecidesWhatAuthPrintsAndReturns) {
   const AuthFixture auth;
