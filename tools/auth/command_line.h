@@ -50,8 +50,8 @@ int PrintCookie(const std::string& cookie);
 // The hosts table from config.ini beside the program; nothing once a failure was told.
 std::optional<Hosts> LoadHostsOrSay();
 
-// The usage on standard error and its exit code, or the help and 0; the code of a failure
-// told on standard error; main's common frame around run.
+// The main of both programs: a wrong command line gets the usage (exit 2), --help the help,
+// anything else the hosts from config.ini and run; a failure is told on standard error (exit 1).
 int RunMain(int argc, char** argv, int (*run)(const Options&, const Hosts&));
 
 }  // namespace melvoro::auth
