@@ -16,6 +16,8 @@ const char* const kDroppedVariables[] = {"http_proxy", "HTTP_PROXY",      "all_p
 AuthFixture::AuthFixture() {
   std::filesystem::create_directory(root_ / "app");
   auth_ = CopyProgram("auth", root_ / "app");
+  CopyProgram("auth-login", root_ / "app");
+  CopyProgram("auth-dialog", root_ / "app");
 }
 
 ProgramOutput AuthFixture::Run(std::vector<std::string> args, std::string input,

@@ -93,6 +93,46 @@ TEST(Auth, ADisplayThatCannotBeReachedEndsQuietlyWithoutACrash) {
   EXPECT_EQ(auth.Run({"-a", "--dialog"}, "", dead_display).out, "remixsid=1\n");
 }
 
+// Every start of the program runs auth -a: what it loads, each start pays for.
+TEST(Auth, LoadsNeitherQtNorTheNetworkLibrary) {
+  const AuthFixture auth;
+  const auto libraries = auth.Run({"-a"}, "", {{"LD_TRACE_LOADED_OBJECTS", "1"}}).out;
+  EXPECT_NE(libraries.find("libc.so"), std::string::npos) << libraries;
+  EXPECT_EQ(libraries.find("libQt"), std::string::npos) << libraries;
+  EXPECT_EQ(libraries.find("libcurl"), std::string::npos) << libraries;
+}
+
+// The window is auth-dialog beside auth; here a script stands in for it.
+TEST(Auth, TheWindowsAnswerDecidesWhatAuthPrintsAndReturns) {
+  const AuthFixture auth;
+  auth.Config("[Hosts]\nNetwork=network.localhost:81\nLogin=login.localhost:82\n");
+  const auto dialog = auth.Root() / "app" / "auth-dialog";
+  const std::map<std::string, std::string> display = {{"DISPLAY", ":0"}};
+
+  test::WriteScript(dialog, "echo \"$@\" >\"$0.args\"\nprintf 1remixsid=7\n");
+  auto result = auth.Run({"-a"}, "", display);
+  EXPECT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_EQ(result.out, "remixsid=7\n");
+  EXPECT_EQ(ReadFile(dialog.string() + ".args"),
+            "--network network.localhost:81 --login login.localhost:82\n");
+
+  // Logged in but not saved: the cookie is printed and the log-in counts as failed.
+  test::WriteScript(dialog, "echo \"$@\" >\"$0.args\"\nprintf 0remixsid=8\n");
+  result = auth.Run({"--login", "--email", "a@b", "--dialog"}, "", display);
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_EQ(result.out, "remixsid=8\n");
+  EXPECT_NE(ReadFile(dialog.string() + ".args").find("--email a@b"), std::string::npos);
+
+  // Cancelled is no missing screen; a window that died is.
+  test::WriteScript(dialog, "exit 10\n");
+  result = auth.Run({"--login", "--dialog"}, "", display);
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_EQ(result.err.find("Нет экрана"), std::string::npos) << result.err;
+  test::WriteScript(dialog, "kill -ABRT $$\n");
+  result = auth.Run({"--login", "--dialog"}, "", display);
+  EXPECT_NE(result.err.find("Нет экрана"), std::string::npos) << result.err;
+}
+
 TEST(Auth, LoginWithoutTerminalNeedsEmailAndPasswordGiven) {
   const AuthFixture auth;
   const auto result = auth.Run({"--login", "--password-stdin"}, "secret\n");

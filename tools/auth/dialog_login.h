@@ -1,5 +1,6 @@
-// The log-in dialog in a process of its own: Qt ends a process whose display cannot be
-// reached, and auth has to outlive that to ask on the terminal instead or to say so.
+// The log-in dialog in a program of its own, auth-dialog beside auth: auth answers every start
+// of the program and must not load Qt for a saved session, and Qt ends a process whose display
+// cannot be reached, which auth has to outlive to ask on the terminal instead or to say so.
 #pragma once
 
 #include <optional>
@@ -9,7 +10,10 @@
 
 namespace melvoro::auth {
 
-class CookieStore;
+// auth-dialog's exit codes; anything else, or no start at all, means no window could open.
+inline constexpr int kDialogGotCookie = 0;
+inline constexpr int kDialogCancelled = 10;
+inline constexpr char kDialogProgram[] = "auth-dialog";
 
 // $DISPLAY or $WAYLAND_DISPLAY is set.
 bool DisplayPresent();
@@ -21,8 +25,8 @@ struct DialogAnswer {
   bool saved = false;  // the cookie is in the store
 };
 
-// Shows the dialog (e-mail prefilled when given, Windows-1251) and waits until it closes.
-DialogAnswer RunLoginDialog(const Hosts& hosts, const CookieStore& store,
-                            const std::optional<std::string>& email);
+// Runs auth-dialog from auth's own folder (e-mail prefilled when given, UTF-8) and waits until
+// it closes. The dialog saves the session in the store of hosts.Network itself.
+DialogAnswer RunLoginDialog(const Hosts& hosts, const std::optional<std::string>& email);
 
 }  // namespace melvoro::auth

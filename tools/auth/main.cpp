@@ -1,176 +1,38 @@
 // auth: the authorization utility. The program runs "auth -a" at every start and takes what
 // it prints as the session cookie; auth keeps that cookie between runs and logs in when it
-// has none.
+// has none. This half answers from the saved session alone and loads neither libcurl nor Qt;
+// a log-in replaces it with auth-login, which gets the same command line.
 #include <unistd.h>
 
-#include <iostream>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <string>
-#include <string_view>
 
+#include "command_line.h"
 #include "cookie_store.h"
-#include "core/config/hosts_config.h"
-#include "core/config/ini_file.h"
 #include "core/os/user_folders.h"
 #include "core/text/cp1251.h"
 #include "core/text/texts.h"
-#include "dialog_login.h"
-#include "login.h"
-#include "terminal.h"
 
 namespace melvoro::auth {
 
 namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitFailed = 1;
-constexpr int kExitUsage = 2;
+constexpr char kLoginProgram[] = "auth-login";
 
-constexpr std::string_view kUsage =
-    "usage: auth -a [--dialog]          print the session cookie, logging in when none is saved\n"
-    "                                   (in a window when a display is there and stdin is no\n"
-    "                                   terminal, or with --dialog)\n"
-    "       auth --login [--email E] [--password-stdin | --dialog]\n"
-    "                                   log in afresh (password from the first line of stdin,\n"
-    "                                   or in a window)\n"
-    "       auth --cookie TEXT          save a session cookie copied from a browser\n"
-    "       auth --logout               forget the saved session\n"
-    "       auth --help\n";
+char** g_argv = nullptr;
 
-enum class Mode { Print, Login, SaveCookie, Logout, Help };
-
-struct Options {
-  Mode mode = Mode::Help;
-  std::string cookie;
-  std::optional<std::string> email;
-  bool password_stdin = false;
-  bool dialog = false;
-};
-
-std::optional<Options> ParseArgs(int argc, char** argv) {
-  Options options;
-  const std::string_view first = argc > 1 ? argv[1] : "";
-  int next = 2;
-  if (first == "-a") {
-    options.mode = Mode::Print;
-    if (argc > next && std::string_view(argv[next]) == "--dialog") {
-      options.dialog = true;
-      ++next;
-    }
-  } else if (first == "--logout") {
-    options.mode = Mode::Logout;
-  } else if (first == "--help" || first == "-h") {
-    options.mode = Mode::Help;
-  } else if (first == "--cookie" && argc > 2) {
-    options.mode = Mode::SaveCookie;
-    options.cookie = argv[2];
-    next = 3;
-  } else if (first == "--login") {
-    options.mode = Mode::Login;
-    for (; next < argc; ++next) {
-      const std::string_view arg = argv[next];
-      if (arg == "--email" && next + 1 < argc && !options.email) {
-        options.email = argv[++next];
-      } else if (arg == "--password-stdin" && !options.password_stdin && !options.dialog) {
-        options.password_stdin = true;
-      } else if (arg == "--dialog" && !options.dialog && !options.password_stdin) {
-        options.dialog = true;
-      } else {
-        return std::nullopt;
-      }
-    }
-  } else {
-    return std::nullopt;
-  }
-  if (next != argc) return std::nullopt;
-  return options;
+// Only returns when auth-login could not be started.
+int LogInInstead() {
+  const std::string program = (ExecutableFolder() / kLoginProgram).string();
+  execv(program.c_str(), g_argv);
+  Say(nullptr, "auth: " + program + ": " + std::strerror(errno));
+  return kExitFailed;
 }
 
-std::string Utf8(std::string_view cp1251) { return Cp1251ToUtf8(cp1251); }
-
-// Messages go where the user is looking: the terminal auth asked on, else standard error.
-void Say(Terminal* tty, std::string_view utf8) {
-  const std::string line = std::string(utf8) + "\n";
-  if (tty) {
-    tty->Write(line);
-  } else {
-    std::cerr << line << std::flush;
-  }
-}
-
-int PrintCookie(const std::string& cookie) {
-  std::cout << cookie << '\n' << std::flush;
-  return std::cout ? kExitOk : kExitFailed;
-}
-
-std::optional<std::string> PasswordFromStdin() {
-  std::string line;
-  if (!std::getline(std::cin, line) && line.empty()) return std::nullopt;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return line;
-}
-
-// Asks on the terminal for whatever the command line did not give, logs in and saves the
-// session. Returns the cookie, or nothing once the failure has been told.
-std::optional<std::string> FreshLogin(const Hosts& hosts, const CookieStore& store, const Options& options,
-                                      bool& saved) {
-  std::unique_ptr<Terminal> tty;
-  if (!options.email || !options.password_stdin) {
-    tty = Terminal::Open();
-    if (!tty) {
-      Say(nullptr, Utf8(texts::kAuthNoTerminal));
-      return std::nullopt;
-    }
-    tty->Write(Utf8(texts::kAuthLoginTitle) + Utf8(hosts.Network) + "\n");
-  }
-  std::optional<std::string> email = options.email;
-  if (!email) email = tty->Ask(Utf8(texts::kAuthEmailPrompt), true);
-  if (!email) return std::nullopt;
-  std::optional<std::string> password;
-  if (options.password_stdin) {
-    password = PasswordFromStdin();
-    if (!password) {
-      Say(tty.get(), Utf8(texts::kAuthNoPassword));
-      return std::nullopt;
-    }
-  } else {
-    password = tty->Ask(Utf8(texts::kAuthPasswordPrompt), false);
-    if (!password) return std::nullopt;
-  }
-
-  const LoginResult result = LogIn(hosts, Utf8ToCp1251(*email), Utf8ToCp1251(*password));
-  if (!result.Cookie) {
-    Say(tty.get(), Utf8(result.Error.empty() ? std::string(texts::kAuthWrongPassword)
-                                             : std::string(texts::kAuthLoginError) + result.Error));
-    return std::nullopt;
-  }
-  try {
-    store.Save(*result.Cookie);
-    saved = true;
-  } catch (const std::exception& e) {
-    Say(tty.get(), Utf8(texts::kAuthCannotSave) + e.what());
-  }
-  return result.Cookie;
-}
-
-std::optional<std::string> DialogEmail(const Options& options) {
-  return options.email ? std::optional<std::string>(Utf8ToCp1251(*options.email)) : std::nullopt;
-}
-
-int Run(const Options& options) {
-  if (options.mode == Mode::Help) {
-    std::cout << kUsage;
-    return kExitOk;
-  }
-  Hosts hosts;
-  try {
-    hosts = LoadHosts(IniFile(ConfigFilePath(ExecutableFolder())));
-  } catch (const IniError& e) {
-    Say(nullptr, Utf8(texts::kAuthCannotRead) + e.what());
-    return kExitFailed;
-  }
+int Run(const Options& options, const Hosts& hosts) {
   const CookieStore store(UserDataFolder(), hosts.Network);
-
   switch (options.mode) {
     case Mode::Print: {
       std::optional<std::string> saved_cookie;
@@ -180,37 +42,10 @@ int Run(const Options& options) {
         Say(nullptr, Utf8(texts::kAuthCannotRead) + e.what());
         return kExitFailed;
       }
-      if (saved_cookie) return PrintCookie(*saved_cookie);
-      // Started from the desktop, standard input leads nowhere: the window asks instead.
-      if (DisplayPresent() && (options.dialog || !isatty(STDIN_FILENO))) {
-        const DialogAnswer answer = RunLoginDialog(hosts, store, DialogEmail(options));
-        if (answer.outcome == DialogAnswer::Outcome::kCookie) return PrintCookie(answer.cookie);
-        if (answer.outcome == DialogAnswer::Outcome::kCancelled) return kExitFailed;
-        // No window could open: a terminal, if there is one, asks instead.
-      }
-      // Without a terminal nobody can be asked: the program ends quietly.
-      if (!Terminal::Open()) return kExitFailed;
-      bool saved = false;
-      const auto cookie = FreshLogin(hosts, store, options, saved);
-      return cookie ? PrintCookie(*cookie) : kExitFailed;
+      return saved_cookie ? PrintCookie(*saved_cookie) : LogInInstead();
     }
-    case Mode::Login: {
-      bool saved = false;
-      std::optional<std::string> cookie;
-      if (options.dialog) {
-        const DialogAnswer answer =
-            DisplayPresent() ? RunLoginDialog(hosts, store, DialogEmail(options)) : DialogAnswer{};
-        if (answer.outcome == DialogAnswer::Outcome::kNoWindow) Say(nullptr, Utf8(texts::kAuthNoDisplay));
-        if (answer.outcome == DialogAnswer::Outcome::kCookie) cookie = answer.cookie;
-        saved = answer.saved;
-      } else {
-        cookie = FreshLogin(hosts, store, options, saved);
-      }
-      if (!cookie || !saved) return kExitFailed;
-      // The cookie is as good as the password: a log-in says it is saved, not what it is.
-      std::cout << Utf8(texts::kAuthSessionSaved) << '\n' << std::flush;
-      return std::cout ? kExitOk : kExitFailed;
-    }
+    case Mode::Login:
+      return LogInInstead();
     case Mode::SaveCookie: {
       const auto cookie = CleanCookie(options.cookie);
       if (!cookie) {
@@ -244,15 +79,6 @@ int Run(const Options& options) {
 }  // namespace melvoro::auth
 
 int main(int argc, char** argv) {
-  const auto options = melvoro::auth::ParseArgs(argc, argv);
-  if (!options) {
-    std::cerr << melvoro::auth::kUsage;
-    return melvoro::auth::kExitUsage;
-  }
-  try {
-    return melvoro::auth::Run(*options);
-  } catch (const std::exception& e) {
-    std::cerr << "auth: " << e.what() << std::endl;
-    return melvoro::auth::kExitFailed;
-  }
+  melvoro::auth::g_argv = argv;
+  return melvoro::auth::RunMain(argc, argv, melvoro::auth::Run);
 }
