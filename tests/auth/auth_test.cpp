@@ -116,11 +116,11 @@ TEST(Auth, TheWindowsAnswerDecidesWhatAuthPrintsAndReturns) {
   EXPECT_EQ(ReadFile(dialog.string() + ".args"),
             "--network network.localhost:81 --login login.localhost:82\n");
 
-  // Logged in but not saved: the cookie is printed and the log-in counts as failed.
+  // Logged in but not saved: the log-in counts as failed, and the cookie is never printed.
   test::WriteScript(dialog, "echo \"$@\" >\"$0.args\"\nprintf 0remixsid=8\n");
   result = auth.Run({"--login", "--email", "a@b", "--dialog"}, "", display);
   EXPECT_EQ(result.exit_code, 1);
-  EXPECT_EQ(result.out, "remixsid=8\n");
+  EXPECT_EQ(result.out, "");
   EXPECT_NE(ReadFile(dialog.string() + ".args").find("--email a@b"), std::string::npos);
 
   // Cancelled is no missing screen; a window that died is.
