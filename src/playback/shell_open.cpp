@@ -12,28 +12,22 @@ namespace melvoro {
 
 namespace {
 
-std::string What(OpenProgram program) {
-  switch (program) {
-    case OpenProgram::FileManager:
-      return texts::kOpenFolderFailed.str();
-    case OpenProgram::Browser:
-      return texts::kOpenLinkFailed.str();
-    case OpenProgram::MediaPlayer:
-      break;
-  }
-  return texts::kOpenSongFailed.str();
-}
+// What could not be opened, and which kind of program would open it.
+struct OpenFailureTexts {
+  std::string what;
+  std::string advice;
+};
 
-std::string Advice(OpenProgram program) {
+OpenFailureTexts TextsFor(OpenProgram program) {
   switch (program) {
     case OpenProgram::FileManager:
-      return texts::kOpenFolderHelp.str();
+      return {texts::kOpenFolderFailed.str(), texts::kOpenFolderHelp.str()};
     case OpenProgram::Browser:
-      return texts::kOpenLinkHelp.str();
+      return {texts::kOpenLinkFailed.str(), texts::kOpenLinkHelp.str()};
     case OpenProgram::MediaPlayer:
       break;
   }
-  return texts::kOpenSongHelp.str();
+  return {texts::kOpenSongFailed.str(), texts::kOpenSongHelp.str()};
 }
 
 }  // namespace
@@ -58,16 +52,17 @@ bool ShellShowInFolder(Shell& shell, ProgramLog& log, const std::string& file_pa
 }
 
 void LogShellOpenFailure(ProgramLog& log, const std::string& target, OpenProgram program) {
-  std::string details = Advice(program);
-  details += "\n\n";
-  details += target;
-  log.AddLogEntry(What(program), details, kLogError);
+  const OpenFailureTexts failure = TextsFor(program);
+  log.AddLogEntry(failure.what, failure.advice + "\n\n" + target, kLogError);
 }
 
 void LogShellOpenFailure(ProgramLog& log, const std::string& target) {
   LogShellOpenFailure(log, target, ProgramFor(target));
 }
 
-std::string OpenFailureMessage(OpenProgram program) { return What(program) + ".\n\n" + Advice(program); }
+std::string OpenFailureMessage(OpenProgram program) {
+  const OpenFailureTexts failure = TextsFor(program);
+  return failure.what + ".\n\n" + failure.advice;
+}
 
 }  // namespace melvoro
